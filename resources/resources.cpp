@@ -1,0 +1,1 @@
+// Resources are attached to this library by qt_add_resources.
