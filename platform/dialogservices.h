@@ -1,0 +1,41 @@
+#pragma once
+
+#include "tcolor.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// The buttons and icon of a plain message box.
+enum class TMessageBoxKind {
+    OkCancel, // the text, the caption, OK and Cancel, no icon
+    ErrorOk,  // an error icon and one OK button
+};
+
+// The modal dialogs and desktop services that window handlers call. The
+// program uses the Qt implementation; tests install a scripted one so that
+// no test waits in a modal loop.
+class TDialogServices
+{
+public:
+    virtual ~TDialogServices() = default;
+
+    // Several existing files; nothing when the user cancels.
+    virtual std::optional<QStringList> OpenFiles(QWidget *owner, const QString &defaultExt,
+                                                 const QString &filter) = 0;
+    // A colour from the full colour dialog; nothing when the user cancels.
+    virtual std::optional<TColor> ChooseColor(QWidget *owner, TColor initial) = 0;
+    // A plain message box with no owner; returns mrOk or mrCancel.
+    virtual int MessageBox(const QString &text, const QString &caption,
+                           TMessageBoxKind kind = TMessageBoxKind::OkCancel) = 0;
+    // Opens a file or an address with the desktop's handler.
+    virtual bool OpenWithDesktop(const QString &fileOrUrl) = 0;
+};
+
+// The services in use: the Qt implementation unless a test installed its own.
+TDialogServices &DialogServices();
+// Installs services (not owned); null restores the Qt implementation.
+void SetDialogServices(TDialogServices *services);
