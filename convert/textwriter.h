@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+// Writes a page the way the page format expects: every line-end byte written
+// becomes CR LF. Buffered; the first failed write is remembered and later
+// output is dropped, so that the caller checks once at the end.
+class TextWriter
+{
+public:
+    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+
+    // Writes to `fd`, which stays owned by the caller.
+    explicit TextWriter(int fd, std::size_t bufferSize = kDefaultBufferSize);
+    ~TextWriter();
+
+    TextWriter(const TextWriter &) = delete;
+    TextWriter &operator=(const TextWriter &) = delete;
+
+    // Writes `text`, each line end as CR LF.
+    void Write(std::string_view text);
+
+    // Direct access for encoders that produce final page bytes: Reserve()
+    // returns room for at least `size` bytes (size <= BufferSize()), Commit()
+    // takes the bytes written there up to `end`.
+    char *Reserve(std::size_t size);
+    void Commit(char *end) { FUsed = end - FBuffer.get(); }
+    // Free bytes behind the buffered output.
+    std::size_t Room() const { return FSize - FUsed; }
+    std::size_t BufferSize() const { return FSize; }
+
+    // Writes out what is buffered; false if any write failed.
+    bool Flush();
+    bool Failed() const { return FFailed; }
+
+private:
+    void WriteOut();
+
+    int FFd;
+    std::size_t FSize;
+    std::unique_ptr<char[]> FBuffer;
+    std::size_t FUsed = 0;
+    bool FFailed = false;
+};
