@@ -30,6 +30,8 @@ void DoTrans(QPainter &canvas, QWidget *control);
 // Two one-pixel frames over the control's edge: the border colour outside,
 // the inner colour inside. Called from the control's paint handling.
 void DrawControlBorder(QWidget *control, TColor borderColor, TColor innerColor);
+// The same two frames on r, with a painter the caller already holds.
+void DrawControlBorder(QPainter &canvas, const QRect &r, TColor borderColor, TColor innerColor);
 // Rotates the bitmap a quarter turn counter-clockwise / clockwise, in place.
 void RoundPicture(QImage &bitmap);
 void RoundPicture3(QImage &bitmap);
