@@ -1,0 +1,305 @@
+#include "pagewriter.h"
+#include "tempdir.h"
+#include "textreader.h"
+#include "textwriter.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+// Page lines, each ended by CR LF as the page file holds them.
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string page;
+    for (const auto &line : lines)
+        page += line + "\r\n";
+    return page;
+}
+
+// Runs WritePage from `text` through real files, with the given buffer sizes
+// (small ones put chunk ends everywhere).
+std::string Convert(const std::string &text, const ConversionOptions &options,
+                    std::size_t readBuffer = TextReader::kDefaultBufferSize,
+                    std::size_t writeBuffer = TextWriter::kDefaultBufferSize)
+{
+    TempDir dir;
+    WriteFile(dir.Path("in.txt"), text);
+    const int in = ::open(dir.Path("in.txt").c_str(), O_RDONLY);
+    const int out = ::open(dir.Path("out.htm").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    {
+        TextReader reader(in, readBuffer);
+        TextWriter writer(out, writeBuffer);
+        WritePage(reader, writer, options);
+        EXPECT_TRUE(writer.Flush());
+        EXPECT_FALSE(reader.Failed());
+    }
+    ::close(in);
+    ::close(out);
+    return ReadFile(dir.Path("out.htm"));
+}
+
+struct Golden
+{
+    const char *Name;
+    std::string Text;
+    void (*Set)(ConversionOptions &);
+    std::string Page;
+};
+
+const std::string kExample = "Hello World\r\nLine 2\r\n";
+
+const Golden kGoldens[] = {
+    {"WorkedExample", kExample, [](ConversionOptions &) {},
+     Lines({"<html>", "<head>", "<title>", "Hello&nbsp;World</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "",
+            "<center><h2><font color=#000000>Hello&nbsp;World</font></h2>", "</center>",
+            "<font size=4>", "Line&nbsp;2<br>", "</font>", "", "</body>", "</html>"})},
+    {"FixedTitle", kExample, [](ConversionOptions &o) { o.TitleFromFirstLine = false; },
+     Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "",
+            "<center><h2><font color=#000000>Hello&nbsp;World</font></h2>", "</center>",
+            "<font size=4>", "Line&nbsp;2<br>", "</font>", "", "</body>", "</html>"})},
+    {"HeadingNotCentred", kExample, [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "Hello&nbsp;World</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>Hello&nbsp;World</font></h2>", "<font size=4>",
+            "Line&nbsp;2<br>", "</font>", "", "</body>", "</html>"})},
+    {"NoHeading", kExample, [](ConversionOptions &o) { o.HeadingFromFirstLine = false; },
+     Lines({"<html>", "<head>", "<title>", "Hello&nbsp;World</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>",
+            "Hello&nbsp;World<br>Line&nbsp;2<br>", "</font>", "", "</body>", "</html>"})},
+    {"KeepFormat", kExample, [](ConversionOptions &o) { o.KeepFormat = true; },
+     Lines({"<html>", "<head>", "<title>", "Hello&nbsp;World</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "",
+            "<center><h2><font color=#000000>Hello&nbsp;World</font></h2>",
+            "</center><pre><font size=4>Line 2", "</font></pre>", "</body>", "</html>"})},
+    {"NoMarkup", kExample, [](ConversionOptions &o) { o.NoMarkup = true; },
+     "Hello World\r\nLine 2\r\n"},
+    {"OptionsInTheMarkup", "T\nb\n",
+     [](ConversionOptions &o) {
+         o.PageColor = 0x00123456;
+         o.TextColor = 0x000000FF;
+         o.HeadingColor = 0x00FF0000;
+         o.HeadingSize = "5";
+         o.BodySize = "7";
+     },
+     Lines({"<html>", "<head>", "<title>", "T</title>", "</head>",
+            "<body bgcolor=#563412 text=#FF0000>", "",
+            "<center><h5><font color=#0000FF>T</font></h5>", "</center>", "<font size=7>",
+            "b<br>", "</font>", "", "</body>", "</html>"})},
+    {"NoLineEndHeadingTakesAll", "Hello", [](ConversionOptions &) {},
+     Lines({"<html>", "<head>", "<title>", "Hello</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "",
+            "<center><h2><font color=#000000>Hello</font></h2>", "</center>", "<font size=4>",
+            "", "</font>", "", "</body>", "</html>"})},
+    {"NoLineEndWithoutHeading", "Hello",
+     [](ConversionOptions &o) { o.HeadingFromFirstLine = false; },
+     Lines({"<html>", "<head>", "<title>", "Hello</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>", "Hello", "</font>", "",
+            "</body>", "</html>"})},
+    // The title and heading skip blank lines; the body only loses the file's
+    // first line, so the heading's line comes again.
+    {"BlankLinesBeforeFirstLine", "\n  \nTitle\nBody\n",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "Title</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>Title</font></h2>", "<font size=4>",
+            "&nbsp;&nbsp;<br>Title<br>Body<br>", "</font>", "", "</body>", "</html>"})},
+    // Stripped first: the heading's own line is the one dropped, its first
+    // byte with it.
+    {"StripWithHeading", "\n  \nTitle\nBody\n",
+     [](ConversionOptions &o) {
+         o.CenterHeading = false;
+         o.StripLeadingSpace = true;
+     },
+     Lines({"<html>", "<head>", "<title>", "Title</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>Title</font></h2>", "<font size=4>", "Body<br>", "</font>",
+            "", "</body>", "</html>"})},
+    // Without a heading the first kept byte opens the body text.
+    {"StripWithoutHeading", "\n \tX y\n",
+     [](ConversionOptions &o) {
+         o.HeadingFromFirstLine = false;
+         o.StripLeadingSpace = true;
+     },
+     Lines({"<html>", "<head>", "<title>", "X&nbsp;y</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>", "X&nbsp;y<br>",
+            "</font>", "", "</body>", "</html>"})},
+    {"StripWithoutHeadingKeepFormat", "\n \tX y\n",
+     [](ConversionOptions &o) {
+         o.HeadingFromFirstLine = false;
+         o.StripLeadingSpace = true;
+         o.KeepFormat = true;
+     },
+     Lines({"<html>", "<head>", "<title>", "X&nbsp;y</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "<pre><font size=4>X y", "</font></pre>",
+            "</body>", "</html>"})},
+    {"TabsAndSpacesInFirstLine", " \ta\tb c\nz",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>",
+            "a&nbsp;&nbsp;&nbsp;&nbsp;b&nbsp;c</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>a&nbsp;&nbsp;&nbsp;&nbsp;b&nbsp;c</font></h2>",
+            "<font size=4>", "z", "</font>", "", "</body>", "</html>"})},
+    // Lone CRs vanish and break no line; a SUB ends the text.
+    {"LoneCRAndSUB", "A\rB\r\nC\rD\x1a" "E\nF",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "AB</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "<h2><font color=#000000>AB</font></h2>",
+            "<font size=4>", "CD", "</font>", "", "</body>", "</html>"})},
+    {"NoMarkupLoneCRAndSUB", "A\rB\r\nC\nD\x1a" "E\r\n",
+     [](ConversionOptions &o) { o.NoMarkup = true; }, "AB\r\nC\r\nD"},
+    {"MarkupCharactersUnescaped", "<b>&amp; \"q\"\n<i>&lt;'\n",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "<b>&amp;&nbsp;\"q\"</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000><b>&amp;&nbsp;\"q\"</font></h2>", "<font size=4>",
+            "<i>&lt;'<br>", "</font>", "", "</body>", "</html>"})},
+    {"BodySpacesAndTabsConverted", "T\n   a\tb\n",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "T</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "<h2><font color=#000000>T</font></h2>",
+            "<font size=4>",
+            "&nbsp;&nbsp;&nbsp;a&nbsp;&nbsp;&nbsp;&nbsp;b<br>", "</font>", "", "</body>",
+            "</html>"})},
+    {"KeepFormatLeavesSpacesAndCRLF", "T\r\n   a\tb\r\n\r\nc",
+     [](ConversionOptions &o) {
+         o.CenterHeading = false;
+         o.KeepFormat = true;
+     },
+     Lines({"<html>", "<head>", "<title>", "T</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>T</font></h2><pre><font size=4>   a\tb", "",
+            "c</font></pre>", "</body>", "</html>"})},
+    {"NoMarkupStrip", "\r\n\n  \tHi there\n\tx\n",
+     [](ConversionOptions &o) {
+         o.NoMarkup = true;
+         o.StripLeadingSpace = true;
+     },
+     "Hi there\r\n\tx\r\n"},
+    // Bytes of any code page pass unchanged (GBK and UTF-8 here).
+    {"DoubleByteTextUnchanged", "\xd6\xd0\xce\xc4 \xe4\xb8\xad\n\xa1\xa1x",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "\xd6\xd0\xce\xc4&nbsp;\xe4\xb8\xad</title>",
+            "</head>", "<body bgcolor=#FFFFFF text=#000000>",
+            "<h2><font color=#000000>\xd6\xd0\xce\xc4&nbsp;\xe4\xb8\xad</font></h2>",
+            "<font size=4>", "\xa1\xa1x", "</font>", "", "</body>", "</html>"})},
+    // Nothing but white space: an empty first line, nothing from the strip.
+    {"OnlyWhiteSpaceStripped", " \t\n\n ",
+     [](ConversionOptions &o) {
+         o.StripLeadingSpace = true;
+         o.CenterHeading = false;
+     },
+     Lines({"<html>", "<head>", "<title>", "</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "<h2><font color=#000000></font></h2>",
+            "<font size=4>", "", "</font>", "", "</body>", "</html>"})},
+    {"OnlyWhiteSpaceNotStripped", " \t\n\n ",
+     [](ConversionOptions &o) { o.CenterHeading = false; },
+     Lines({"<html>", "<head>", "<title>", "</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "<h2><font color=#000000></font></h2>",
+            "<font size=4>", "<br>&nbsp;", "</font>", "", "</body>", "</html>"})},
+    {"EmptyText", "", [](ConversionOptions &) {},
+     Lines({"<html>", "<head>", "<title>", "</title>", "</head>",
+            "<body bgcolor=#FFFFFF text=#000000>", "", "<center><h2><font color=#000000></font></h2>",
+            "</center>", "<font size=4>", "", "</font>", "", "</body>", "</html>"})},
+    {"EmptyTextNoMarkupStrip", "",
+     [](ConversionOptions &o) {
+         o.NoMarkup = true;
+         o.StripLeadingSpace = true;
+     },
+     ""},
+    {"WhiteSpaceNoMarkupStrip", "\n \t\r\n",
+     [](ConversionOptions &o) {
+         o.NoMarkup = true;
+         o.StripLeadingSpace = true;
+     },
+     ""},
+};
+
+class PageWriterGolden : public testing::TestWithParam<Golden>
+{
+};
+
+TEST_P(PageWriterGolden, WritesTheExactBytes)
+{
+    const Golden &g = GetParam();
+    ConversionOptions options;
+    g.Set(options);
+    EXPECT_EQ(Convert(g.Text, options), g.Page);
+    // Chunk ends anywhere, in the text and in the page, change nothing.
+    for (std::size_t size : {1, 2, 3, 7})
+        EXPECT_EQ(Convert(g.Text, options, size, 64), g.Page) << "read buffer " << size;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageWriterGolden, testing::ValuesIn(kGoldens),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+// A plain model of the body's markup, to check the fast paths on long texts.
+std::string ModelBody(const std::string &text)
+{
+    std::string body;
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\x1a')
+            break;
+        if (c == ' ')
+            body += "&nbsp;";
+        else if (c == '\t')
+            body += "&nbsp;&nbsp;&nbsp;&nbsp;";
+        else if (c == '\n')
+            body += "<br>";
+        else
+            body += c;
+    }
+    return body;
+}
+
+TEST(PageWriter, LongMixedBodyMatchesPlainModel)
+{
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', 'b', ' ', '\t', '\n', '\r', '\xe4', '\xb8', '\x0b', '<'};
+    std::string text = "x";
+    for (int i = 0; i < 300000; ++i) {
+        // Long runs without white space alternate with dense ones.
+        const bool dense = (i / 1000) % 2;
+        text += alphabet[random() % (dense ? sizeof alphabet : 2)];
+    }
+    ConversionOptions options;
+    options.TitleFromFirstLine = false;
+    options.HeadingFromFirstLine = false;
+    const std::string head = Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
+                                    "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>"});
+    const std::string tail = "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
+    EXPECT_EQ(Convert(text, options), head + ModelBody(text) + tail);
+    EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
+}
+
+TEST(TextReader, FailedReadEndsInputAndIsReported)
+{
+    // Reading a folder fails (EISDIR), as a failing disk would.
+    const int fd = ::open("/", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    TextReader reader(fd);
+    EXPECT_FALSE(reader.Fill());
+    EXPECT_TRUE(reader.Failed());
+    ::close(fd);
+}
+
+TEST(TextWriter, FailedWriteIsReported)
+{
+    const int fd = ::open("/dev/full", O_WRONLY);
+    if (fd < 0)
+        GTEST_SKIP() << "no /dev/full";
+    TextWriter writer(fd);
+    writer.Write("x\n");
+    EXPECT_FALSE(writer.Flush());
+    EXPECT_TRUE(writer.Failed());
+    ::close(fd);
+}
+
+} // namespace
