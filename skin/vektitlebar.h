@@ -1,0 +1,281 @@
+#pragma once
+
+#include "tcolor.h"
+#include "vekthemes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QMenu>
+class TvekTitleBar;
+
+// What a title-bar button does and which pictures its style gives it.
+enum class TvekTitleBarBtnType : std::uint8_t {
+    vekMax = 0,
+    vekMin = 1,
+    vekClose = 2,
+    vekHelp = 3,
+    vekControlBox = 4,
+    vekCustom = 5
+};
+
+// Where a title-bar section is packed.
+enum class TvekTitleBarAlign : std::uint8_t { vekLeft = 0, vekRight = 1, vekClient = 2 };
+
+// A click on a help or custom button: the title bar and the button's index.
+using TvekTitleBarButtonClickEvent = std::function<void(TvekTitleBar *Sender, int ButtonIndex)>;
+
+class TvekTitleBarButtons;
+class TvekTitleBarSections;
+
+// One picture button of the title bar; an item of TvekTitleBarButtons.
+class TvekTitleBarButton
+{
+public:
+    explicit TvekTitleBarButton(TvekTitleBarButtons *collection);
+
+    TvekTitleBarBtnType ButtonType() const { return FButtonType; }
+    void SetButtonType(TvekTitleBarBtnType value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    int Top() const { return FTop; }
+    void SetTop(int value);
+    TvekUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TvekUIStyle value);
+    QMenu *ControlBoxMenu() const { return FControlBoxMenu; }
+    void SetControlBoxMenu(QMenu *value);
+    const QImage &PicNormal() const { return FPicNormal; }
+    void SetPicNormal(const QImage &value);
+    const QImage &PicMouseOn() const { return FPicMouseOn; }
+    void SetPicMouseOn(const QImage &value);
+    const QImage &PicMouseDown() const { return FPicMouseDown; }
+    void SetPicMouseDown(const QImage &value);
+
+    int Index() const;
+    TvekTitleBarButtons *Collection() const { return FCollection; }
+    // Copies the published properties of another button, in their order.
+    void Assign(const TvekTitleBarButton &source);
+    // The button's action on its window (maximise, minimise, close, menu).
+    void DoClick();
+    // Reloads the state pictures for the current style and type.
+    void LoadPictures();
+
+private:
+    void Changed();
+    TvekTitleBar *TitleBar() const;
+
+    TvekTitleBarButtons *FCollection;
+    TvekTitleBarBtnType FButtonType = TvekTitleBarBtnType::vekCustom;
+    bool FTransparent = false;
+    int FTop = 2;
+    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
+    QPointer<QMenu> FControlBoxMenu;
+    QImage FPicNormal, FPicMouseOn, FPicMouseDown;
+};
+
+// The buttons of a title bar; any change repaints the bar.
+class TvekTitleBarButtons
+{
+public:
+    explicit TvekTitleBarButtons(TvekTitleBar *titleBar) : FTitleBar(titleBar) {}
+    TvekTitleBarButtons(const TvekTitleBarButtons &) = delete;
+    TvekTitleBarButtons &operator=(const TvekTitleBarButtons &) = delete;
+
+    TvekTitleBarButton *Add();
+    void Delete(int index);
+    void Clear();
+    int Count() const { return int(FItems.size()); }
+    TvekTitleBarButton *Items(int index) const { return FItems.at(index).get(); }
+    int IndexOf(const TvekTitleBarButton *button) const;
+    // Replaces the items with copies of another collection's.
+    void Assign(const TvekTitleBarButtons &source);
+    TvekTitleBar *TitleBar() const { return FTitleBar; }
+    void Changed();
+
+private:
+    TvekTitleBar *FTitleBar;
+    std::vector<std::unique_ptr<TvekTitleBarButton>> FItems;
+};
+
+// One background piece of the title bar; an item of TvekTitleBarSections.
+class TvekTitleBarSection
+{
+public:
+    explicit TvekTitleBarSection(TvekTitleBarSections *collection);
+
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    TvekTitleBarAlign Align() const { return FAlign; }
+    void SetAlign(TvekTitleBarAlign value);
+    const QImage &Picture() const { return FPicture; }
+    void SetPicture(const QImage &value);
+    bool Stretch() const { return FStretch; }
+    void SetStretch(bool value);
+
+    int Index() const;
+    void Assign(const TvekTitleBarSection &source);
+
+private:
+    void Changed();
+
+    TvekTitleBarSections *FCollection;
+    bool FAutoSize = false;
+    int FWidth = 10;
+    TvekTitleBarAlign FAlign = TvekTitleBarAlign::vekLeft;
+    QImage FPicture;
+    bool FStretch = false;
+};
+
+// The background sections of a title bar; any change repaints the bar.
+class TvekTitleBarSections
+{
+public:
+    explicit TvekTitleBarSections(TvekTitleBar *titleBar) : FTitleBar(titleBar) {}
+    TvekTitleBarSections(const TvekTitleBarSections &) = delete;
+    TvekTitleBarSections &operator=(const TvekTitleBarSections &) = delete;
+
+    TvekTitleBarSection *Add();
+    void Delete(int index);
+    void Clear();
+    int Count() const { return int(FItems.size()); }
+    TvekTitleBarSection *Items(int index) const { return FItems.at(index).get(); }
+    int IndexOf(const TvekTitleBarSection *section) const;
+    void Assign(const TvekTitleBarSections &source);
+    TvekTitleBar *TitleBar() const { return FTitleBar; }
+    void Changed();
+
+private:
+    TvekTitleBar *FTitleBar;
+    std::vector<std::unique_ptr<TvekTitleBarSection>> FItems;
+};
+
+// The skinned caption strip of a window: picture sections, a row of buttons
+// at the right, a control box at the left and the caption between them. It
+// moves its window when dragged and runs its buttons' actions on click.
+class TvekTitleBar : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(int ButtonInterval READ ButtonInterval WRITE SetButtonInterval)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(bool FormActive READ FormActive WRITE SetActive)
+    Q_PROPERTY(int LeftBtnXOffset READ LeftBtnXOffset WRITE SetLeftBtnXOffset)
+    Q_PROPERTY(int RightBtnXOffset READ RightBtnXOffset WRITE SetRightBtnXOffset)
+    Q_PROPERTY(bool DrawAppIcon READ DrawAppIcon WRITE SetDrawAppIcon)
+
+public:
+    explicit TvekTitleBar(QWidget *owner = nullptr);
+    ~TvekTitleBar() override;
+
+    TvekUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TvekUIStyle value);
+    TvekTitleBarSections *Sections() const { return FSections.get(); }
+    void SetSections(const TvekTitleBarSections &value) { FSections->Assign(value); }
+    TvekTitleBarButtons *Buttons() const { return FButtons.get(); }
+    void SetButtons(const TvekTitleBarButtons &value) { FButtons->Assign(value); }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    int ButtonInterval() const { return FButtonInterval; }
+    void SetButtonInterval(int value);
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString &value);
+    QFont Font() const { return FFont; }
+    void SetFont(const QFont &value);
+    TColor FontColor() const { return FFontColor; }
+    void SetFontColor(TColor value);
+    bool FormActive() const { return FFormActive; }
+    void SetActive(bool value);
+    int LeftBtnXOffset() const { return FLeftBtnXOffset; }
+    void SetLeftBtnXOffset(int value);
+    int RightBtnXOffset() const { return FRightBtnXOffset; }
+    void SetRightBtnXOffset(int value);
+    bool DrawAppIcon() const { return FDrawAppIcon; }
+    void SetDrawAppIcon(bool value);
+    int RoundCornerSize() const { return FRoundCornerSize; }
+
+    TvekTitleBarButtonClickEvent OnCustomBtnsClick;
+    TvekTitleBarButtonClickEvent OnHelpBtnClick;
+
+    // Re-applies the round-corner shape after the window was resized.
+    void OnFormReSize();
+    // The window the bar lies on, or null for a bar that is its own window.
+    QWidget *HostWindow() const;
+
+    // Where each button is drawn (an empty rectangle for none), by index.
+    std::vector<QRect> ButtonRects() const;
+    // The index of the button under a point of the bar, -1 for none.
+    int ButtonAt(const QPoint &pos) const;
+    int HotButton() const { return FHotButton; }
+    bool Pressed() const { return FPressed; }
+    // Where the caption starts, the space it may use and the text drawn there.
+    int CaptionStart() const;
+    int CaptionSpace() const;
+    QString DrawnCaption() const;
+    // The shape the window takes for a round-corner size: only the top
+    // corners are round.
+    static QRegion RoundCornerRegion(const QSize &size, int cornerSize);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    friend class TvekTitleBarButton;
+
+    void PaintSections(QPainter &canvas, const QImage &bitmap) const;
+    void PaintButtons(QPainter &canvas);
+    void PaintCaption(QPainter &canvas) const;
+    int ControlBoxIndex() const;
+    int RightRowLeft() const;
+    void ApplyRoundCorners();
+    void BeginMove(const QPoint &globalPos);
+    void FollowMove(const QPoint &globalPos);
+    bool InSkinnedForm() const;
+
+    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
+    std::unique_ptr<TvekTitleBarSections> FSections;
+    std::unique_ptr<TvekTitleBarButtons> FButtons;
+    bool FAutoSize = false;
+    int FButtonInterval = 0;
+    QString FCaption;
+    QFont FFont;
+    TColor FFontColor = clWhite;
+    bool FFormActive = true;
+    int FLeftBtnXOffset = 0;
+    int FRightBtnXOffset = 0;
+    bool FDrawAppIcon = false;
+    int FRoundCornerSize = 0;
+    bool FPressed = false;
+    int FHotButton = -1;
+    // The cursor as the last mouse event over the bar left it.
+    std::optional<QPoint> FCursor;
+    // A press on the caption waits for the first move to start the drag; the
+    // drag is our own where the platform cannot move the window itself.
+    bool FMovePending = false;
+    bool FOwnMove = false;
+    QPoint FMoveStartGlobal;
+    QPoint FMoveStartWindow;
+    // The window's geometry before we maximised it.
+    QRect FNormalGeometry;
+};
+
+Q_DECLARE_METATYPE(TvekTitleBarButtons *)
+Q_DECLARE_METATYPE(TvekTitleBarSections *)
