@@ -1,0 +1,44 @@
+#include "frminput.h"
+
+#include "vekbutton.h"
+#include "vekform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+TfrmInput::TfrmInput(QWidget *owner) : TDialogWindow(owner, 334, 147)
+{
+    vekForm1 = CreateFrame(332, 146);
+
+    lblPrompt = new QLabel(vekForm1);
+    lblPrompt->move(24, 48);
+
+    edtValue = new QLineEdit(vekForm1);
+    edtValue->setGeometry(24, 66, 284, 21);
+
+    btnOK = new TvekButton(vekForm1);
+    btnOK->SetBounds(88, 102, 73, 25);
+    btnOK->SetTabStop(true);
+    btnOK->SetModalResult(mrOk);
+    btnOK->SetDefault(true);
+
+    btnCancel = new TvekButton(vekForm1);
+    btnCancel->SetBounds(173, 102, 73, 25);
+    btnCancel->SetTabStop(true);
+    btnCancel->SetModalResult(mrCancel);
+    btnCancel->SetCancel(true);
+
+    SetWindowFont(font());
+    SetActiveControl(edtValue);
+}
+
+void TfrmInput::SetWindowFont(const QFont &font)
+{
+    setFont(font);
+    lblPrompt->setFont(font);
+    edtValue->setFont(font);
+    btnOK->SetFont(font);
+    btnCancel->SetFont(font);
+}

@@ -1,0 +1,267 @@
+#include "vekdlg.h"
+
+#include "bitmapresource.h"
+#include "dialogservices.h"
+#include "frminput.h"
+#include "frmmessage.h"
+#include "frmpassword.h"
+#include "vekbutton.h"
+#include "vekform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPointer>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace {
+
+// Button geometry shared by the three dialogs.
+constexpr int buttonWidth = 73;
+constexpr int buttonHeight = 25;
+// From one button's left edge to the next one's: a button and 20 pixels.
+constexpr int buttonPitch = 93;
+// A button's width and the margin to the window's right edge.
+constexpr int buttonRightSpace = 97;
+// Above and below the row of buttons.
+constexpr int buttonMargin = 20;
+// Gap between the two centred buttons of the input and password dialogs.
+constexpr int centredGap = 8;
+
+// The bitmap resource of an icon; empty for none or an unknown value.
+QString IconResourceName(TvekIconType icon)
+{
+    const int index = int(icon) - 1;
+    if (index < 0 || index >= int(std::size(vekMsgDlgIcon)))
+        return QString();
+    return QString::fromLatin1(vekMsgDlgIcon[index]);
+}
+
+// A run that ends the modal loop of a window the component created frees the
+// window afterwards, also when something on the way throws.
+template <typename Window> auto FreeOnExit(const QPointer<Window> &window)
+{
+    return qScopeGuard([window] { delete window.data(); });
+}
+
+// The OK and Cancel buttons stand side by side, centred in the window.
+void CentreButtons(TForm *window, TvekButton *ok, TvekButton *cancel)
+{
+    const int half = window->width() / 2;
+    ok->move(half - ok->width() - centredGap, ok->y());
+    cancel->move(half + centredGap, cancel->y());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TvekDialog
+
+TvekDialog::TvekDialog(QObject *owner) : QObject(owner) {}
+
+QFont TvekDialog::DefaultFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+// Custom would leave the dialog window without pictures: it is refused.
+void TvekDialog::SetUIStyle(TvekUIStyle value)
+{
+    if (value == TvekUIStyle::Custom) {
+        DialogServices().MessageBox(QStringLiteral("Sorry, can't be custom style"),
+                                    QApplication::applicationDisplayName());
+        return;
+    }
+    FUIStyle = value;
+}
+
+QWidget *TvekDialog::OwnerWindow()
+{
+    return QApplication::activeWindow();
+}
+
+TvekButton *TvekDialog::CreateButton(TvekForm *frame, int left, int top, const QString &caption,
+                                     int modalResult) const
+{
+    auto *button = new TvekButton(frame);
+    button->SetBounds(left, top, buttonWidth, buttonHeight);
+    button->setCursor(ToCursorShape(FButtonCursor));
+    button->SetTabStop(true);
+    button->SetFont(frame->window()->font());
+    button->SetCaption(caption);
+    button->SetModalResult(modalResult);
+    return button;
+}
+
+void TvekDialog::ApplyWindowSettings(TForm *window, TvekForm *frame) const
+{
+    window->SetPosition(FPosition);
+    frame->SetCaption(FCaption);
+    frame->SetUIStyle(FUIStyle);
+}
+
+// ---------------------------------------------------------------------------
+// TvekMessageDialog
+
+TvekMessageDialog::TvekMessageDialog(QObject *owner) : TvekDialog(owner) {}
+
+void TvekMessageDialog::SetButtonCount(TvekDialogButtonsCount value)
+{
+    FButtonCount = std::clamp<TvekDialogButtonsCount>(value, 1, 3);
+}
+
+int TvekMessageDialog::ShowModal()
+{
+    const QPointer<TfrmMsg> frm = new TfrmMsg(OwnerWindow());
+    const auto release = FreeOnExit(frm);
+    LayOut(frm);
+    return frm->ShowModal();
+}
+
+// Sizes the window to the text and the buttons; coordinates of the label,
+// the icon and the buttons are on the frame.
+void TvekMessageDialog::LayOut(TfrmMsg *frm) const
+{
+    frm->setFont(Font());
+    frm->lbl->setFont(frm->font());
+    frm->lbl->SetCaption(FText);
+    const int textBottom = frm->lbl->y() + frm->lbl->height();
+    // The image still has its designed size here, whatever the icon.
+    const int iconBottom = frm->Image1->y() + frm->Image1->height();
+    const int contentBottom = std::max(textBottom, iconBottom);
+    PlaceIcon(frm);
+    AddButtons(frm, contentBottom);
+    frm->resize(frm->width(), contentBottom + buttonMargin + buttonHeight + buttonMargin);
+    ApplyWindowSettings(frm, frm->vekForm1);
+}
+
+// The icon's own size does not move the buttons. Without an icon the text
+// moves left and, with fewer than three buttons, the window gets narrower.
+void TvekMessageDialog::PlaceIcon(TfrmMsg *frm) const
+{
+    const QString resource = IconResourceName(FIconType);
+    if (resource.isEmpty()) {
+        frm->lbl->move(24, frm->lbl->y());
+        frm->Image1->hide();
+        if (FButtonCount < 3)
+            frm->resize(frm->width() - 64, frm->height());
+        return;
+    }
+    frm->lbl->move(88, frm->lbl->y());
+    const QImage picture = LoadBitmapResource(resource);
+    frm->Image1->setPixmap(QPixmap::fromImage(picture));
+    frm->Image1->resize(picture.size());
+}
+
+// Right to left, the last-numbered button at the right; Button1, made last,
+// holds the focus. Tab moves left to right.
+void TvekMessageDialog::AddButtons(TfrmMsg *frm, int contentBottom) const
+{
+    int x = frm->width() - buttonRightSpace;
+    TvekButton *right = nullptr;
+    for (int i = FButtonCount; i >= 1; --i) {
+        TvekButton *button = CreateButton(frm->vekForm1, x, contentBottom + buttonMargin,
+                                          FButtonCaptions[i - 1], FButtonModalResults[i - 1]);
+        x -= buttonPitch;
+        frm->SetActiveControl(button);
+        if (right)
+            QWidget::setTabOrder(button, right);
+        right = button;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// TvekInputDialog
+
+TvekInputDialog::TvekInputDialog(QObject *owner) : TvekDialog(owner) {}
+
+int TvekInputDialog::ShowModal()
+{
+    const QPointer<TfrmInput> frm = new TfrmInput(OwnerWindow());
+    const auto release = FreeOnExit(frm);
+    frm->SetWindowFont(Font());
+    frm->lblPrompt->setText(FPromptText);
+    frm->lblPrompt->adjustSize();
+    frm->edtValue->setText(FValueText);
+    frm->btnOK->SetCaption(FButtonOKCaption);
+    frm->btnCancel->SetCaption(FButtonCancelCaption);
+    for (TvekButton *button : {frm->btnOK, frm->btnCancel})
+        button->setCursor(ToCursorShape(ButtonCursor()));
+    CentreButtons(frm, frm->btnOK, frm->btnCancel);
+    ApplyWindowSettings(frm, frm->vekForm1);
+    const int result = frm->ShowModal();
+    if (result == mrOk)
+        FValueText = frm->edtValue->text();
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// TvekPasswordDialog
+
+TvekPasswordDialog::TvekPasswordDialog(QObject *owner) : TvekDialog(owner) {}
+
+int TvekPasswordDialog::ShowModal()
+{
+    const QPointer<TfrmPass> frm = new TfrmPass(OwnerWindow());
+    const auto release = FreeOnExit(frm);
+    frm->SetWindowFont(Font());
+    frm->lblItem1->setText(FItem1Caption);
+    frm->lblItem1->adjustSize();
+    frm->lblItem2->setText(FItem2Caption);
+    frm->lblItem2->adjustSize();
+    frm->edtItem1->setText(FItem1Text);
+    frm->edtItem2->setText(FItem2Text);
+    frm->SetPasswordChar(frm->edtItem1, FItem1PasswordChar);
+    frm->SetPasswordChar(frm->edtItem2, FItem2PasswordChar);
+    // Both edits stand 5 pixels right of the wider label.
+    const int labelWidth = std::max(frm->lblItem1->width(), frm->lblItem2->width());
+    const int editLeft = frm->lblItem1->x() + labelWidth + 5;
+    frm->edtItem1->move(editLeft, frm->edtItem1->y());
+    frm->edtItem2->move(editLeft, frm->edtItem2->y());
+    frm->resize(frm->edtItem1->geometry().right() + 1 + 24, frm->height());
+    frm->btnOK->SetCaption(FButtonOKCaption);
+    frm->btnCancel->SetCaption(FButtonCancelCaption);
+    for (TvekButton *button : {frm->btnOK, frm->btnCancel})
+        button->setCursor(ToCursorShape(ButtonCursor()));
+    CentreButtons(frm, frm->btnOK, frm->btnCancel);
+    ApplyWindowSettings(frm, frm->vekForm1);
+    const int result = frm->ShowModal();
+    if (result == mrOk) {
+        FItem1Text = frm->edtItem1->text();
+        FItem2Text = frm->edtItem2->text();
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+
+int VEKMsgDlg(const QString &text, TMsgDlgType dlgType, TMsgDlgButtons)
+{
+    TvekMessageDialog dialog;
+    dialog.SetText(text);
+    switch (dlgType) {
+    case TMsgDlgType::mtWarning:
+        dialog.SetIconType(TvekIconType::vekWarning);
+        break;
+    case TMsgDlgType::mtError:
+        dialog.SetIconType(TvekIconType::vekStop);
+        break;
+    case TMsgDlgType::mtInformation:
+        dialog.SetIconType(TvekIconType::vekInformation);
+        break;
+    case TMsgDlgType::mtConfirmation:
+        dialog.SetIconType(TvekIconType::vekHelp);
+        break;
+    case TMsgDlgType::mtCustom:
+        dialog.SetIconType(TvekIconType::vekNone);
+        break;
+    }
+    return dialog.ShowModal();
+}
