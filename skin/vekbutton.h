@@ -167,6 +167,8 @@ protected:
     static QImage BlankPicture();
     // Repaints at once, as the framework's Repaint.
     void Invalidate();
+    // Stores the style and applies it even when unchanged (construction).
+    void ApplyUIStyle(TvekUIStyle value);
 
     // The picture names as stored, without the accessors' rules.
     QString FPicNormalResName;
@@ -213,6 +215,9 @@ private:
     QPointer<QAction> FAction;
     // Whether the pointer counts as over the control (enter seen, leave not yet).
     bool FPointerInside = false;
+    // The pointer left while a button was held; the platform's own late
+    // leave notification is then dropped.
+    bool FHeldOutside = false;
     // The left button went down here; a release inside clicks.
     bool FClicked = false;
     QSize FAcceptedSize;
@@ -353,6 +358,13 @@ public:
     int GetPicHeight() const override;
 
 protected:
+    // For subclasses, which run Setup in their own constructor.
+    struct TSubclassTag
+    {
+    };
+    TvekCheckBox(QWidget *owner, TSubclassTag);
+    void Setup(const QString &caption, bool picTransparent);
+
     // Called after every toggle by a click.
     virtual void Toggle() {}
     void TransparentChanged() override;
@@ -365,6 +377,9 @@ protected:
     // The picture elements of the current state: normal (enabled or
     // disabled), mouse-on, mouse-down; the radio button adds 8.
     virtual int ElementOffset() const { return 0; }
+
+private:
+    QSize StylePictureSize() const;
 };
 
 // The skinned radio button: sets itself on a click and clears the other radio
