@@ -1,0 +1,57 @@
+#pragma once
+
+#include "commondialogs.h"
+#include "conversionoptions.h"
+#include "tform.h"
+
+class QObject;
+class TLabel;
+class TvekButton;
+class TvekCheckBox;
+class TvekComboBox;
+class TvekForm;
+
+// The heading and text-size dialog: whether the first line becomes a heading,
+// its centring, size and colour, and the body's text size. Its controls take
+// effect at once; OK and the title bar's close button both just close it.
+class Tfm_morefont : public TForm
+{
+    Q_OBJECT
+
+public:
+    explicit Tfm_morefont(QWidget *parent = nullptr);
+
+    // Components, in the order the dialog declares them.
+    TvekForm *vekForm1 = nullptr;
+    TvekCheckBox *vekCheckBox1 = nullptr;
+    TvekButton *vekButton2 = nullptr;
+    TvekComboBox *vekComboBox1 = nullptr;
+    TvekComboBox *vekComboBox2 = nullptr;
+    TvekCheckBox *vekCheckBox2 = nullptr;
+    TLabel *Label1 = nullptr;
+    TLabel *Label2 = nullptr;
+    TvekButton *vekButton1 = nullptr;
+    TLabel *Label3 = nullptr;
+    TColorDialog ColorDialog1;
+
+    // Handlers.
+    void vekButton2Click(QObject *Sender);
+    void vekCheckBox1Click(QObject *Sender);
+    void vekButton1Click(QObject *Sender);
+
+    // Puts the five options this dialog holds into `options`.
+    void ReadOptions(ConversionOptions &options) const;
+
+private:
+    void CreateWindow();
+    void CreateFrame();
+    void CreateCheckBoxes();
+    void CreateLabels();
+    void CreateComboBoxes();
+    void CreateButtons();
+    void SetTabOrder();
+    void FillSizeLists();
+};
+
+// The text-size dialog, created hidden at start-up after the main window.
+extern Tfm_morefont *fm_morefont;
