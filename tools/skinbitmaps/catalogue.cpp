@@ -103,5 +103,5 @@ std::vector<NamedPicture> CommonPictures()
             {"MSGDLG_ERROR", MessageDialogIcon(MessageIcon::Error)},
             {"MSGDLG_INFORMATION", MessageDialogIcon(MessageIcon::Information)},
             {"MSGDLG_QUESTION", MessageDialogIcon(MessageIcon::Question)},
-            {"MAINICON", ProgramIcon(32)}};
+            {"MAINICON", MainIcon()}};
 }

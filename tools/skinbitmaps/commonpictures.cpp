@@ -144,3 +144,14 @@ QImage ProgramIcon(int side)
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
+
+QImage MainIcon()
+{
+    // Loaded like every skin picture, so see-through by fuchsia; its edges
+    // blend with the navy title bar it is drawn on.
+    QImage canvas = NewCanvas(32, 32);
+    QPainter p(&canvas);
+    PaintEmblem(p, QRectF(0, 0, 32, 32));
+    p.end();
+    return Keyed(canvas, QColor(40, 70, 132));
+}

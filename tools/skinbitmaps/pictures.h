@@ -34,4 +34,6 @@ QImage MacComboBoxButton();
 enum class MessageIcon { Warning, Error, Information, Question };
 QImage MessageDialogIcon(MessageIcon icon);
 QImage MenuChecked();
-QImage ProgramIcon(int side); // with an alpha channel, unlike the skin pictures
+QImage MainIcon(); // 32 x 32, the title bar's application icon
+// The desktop icon: with an alpha channel, unlike the skin pictures.
+QImage ProgramIcon(int side);
