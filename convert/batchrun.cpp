@@ -8,6 +8,7 @@
 #include "textwriter.h"
 
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,8 +59,15 @@ int OpenText(const std::string &path, struct stat &st)
     return fd;
 }
 
+// The buffers of a run, shared by its items.
+struct Buffers
+{
+    std::unique_ptr<char[]> Read{new char[TextReader::kDefaultBufferSize]};
+    std::unique_ptr<char[]> Write{new char[TextWriter::kDefaultBufferSize]};
+};
+
 std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
-                                   PageGuard &guard)
+                                   PageGuard &guard, Buffers &buffers)
 {
     struct stat textStatus;
     const int textFd = OpenText(textPath, textStatus);
@@ -78,8 +86,8 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     if (!page.Create(pagePath, pageExists ? &pageStatus : nullptr))
         return Failure{kCannotCreate, pagePath};
 
-    TextReader reader(textFd);
-    TextWriter writer(page.Fd());
+    TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
+    TextWriter writer(page.Fd(), {buffers.Write.get(), TextWriter::kDefaultBufferSize});
     WritePage(reader, writer, options);
     const bool written = writer.Flush();
     if (reader.Failed())
@@ -107,11 +115,12 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
         return;
     }
     PageGuard guard(items);
+    Buffers buffers;
     // The list is asked afresh for its count and each item.
     for (int i = 0; i < items.Count(); ++i) {
         const std::string textPath = items.Item(i);
         guard.NoteItem(textPath);
-        if (const auto failure = ConvertFile(textPath, options, guard)) {
+        if (const auto failure = ConvertFile(textPath, options, guard, buffers)) {
             sink.ShowPlainError(failure->Message + ("\n" + failure->Path), kErrorCaption);
             return;
         }

@@ -1,6 +1,6 @@
 #include "pagewriter.h"
 
-#include "spacemarkup.h"
+#include "bodyencoder.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -58,11 +58,12 @@ void WriteFirstLine(TextReader &text, TextWriter &page)
     }
 }
 
-// Copies the rest of the text unchanged (line ends as CR LF).
+// Copies the rest of the text unchanged (line ends as CR LF). The encoder
+// drops the CRs itself, in the same pass.
 void CopyRest(TextReader &text, TextWriter &page)
 {
-    while (text.Fill()) {
-        page.Write({text.Begin(), static_cast<std::size_t>(text.End() - text.Begin())});
+    while (text.FillKeepingCR()) {
+        WriteUnchanged(page, text.Begin(), text.End());
         text.Skip(text.End());
     }
 }
@@ -70,7 +71,7 @@ void CopyRest(TextReader &text, TextWriter &page)
 // Writes the rest of the text with spaces, tabs and line ends as markup.
 void ConvertRest(TextReader &text, TextWriter &page)
 {
-    while (text.Fill()) {
+    while (text.FillKeepingCR()) {
         WriteSpaceMarkup(page, text.Begin(), text.End());
         text.Skip(text.End());
     }

@@ -29,48 +29,80 @@ char *DropCR(char *begin, char *end)
 
 } // namespace
 
+TextReader::TextReader(int fd, std::span<char> buffer)
+    : FFd(fd), FBuffer(buffer.data()), FSize(buffer.size()), FBegin(FBuffer), FEnd(FBuffer)
+{}
+
 TextReader::TextReader(int fd, std::size_t bufferSize)
-    : FFd(fd), FSize(bufferSize ? bufferSize : 1), FBuffer(new char[FSize]), FBegin(FBuffer.get()),
-      FEnd(FBuffer.get())
+    : FFd(fd), FOwnBuffer(new char[bufferSize ? bufferSize : 1]), FBuffer(FOwnBuffer.get()),
+      FSize(bufferSize ? bufferSize : 1), FBegin(FBuffer), FEnd(FBuffer)
 {}
 
 TextReader::~TextReader() = default;
 
 bool TextReader::Fill()
 {
+    return FillChunks(true);
+}
+
+bool TextReader::FillKeepingCR()
+{
+    return FillChunks(false);
+}
+
+bool TextReader::FillChunks(bool dropCR)
+{
+    if (FBegin < FEnd && FChunkHasCR && dropCR) {
+        FEnd = DropCR(FBegin, FEnd);
+        FChunkHasCR = false;
+    }
+    // A chunk of nothing but CRs is empty when cleaned: read on.
     while (FBegin == FEnd) {
-        if (FEndOfInput || !ReadChunk())
+        if (FEndOfInput)
             return false;
+        ReadChunk(dropCR);
     }
     return true;
 }
 
-// Reads the next raw chunk and cleans it; false when nothing more comes.
-bool TextReader::ReadChunk()
+// Reads until the buffer is full or the input ends, then cleans the chunk.
+void TextReader::ReadChunk(bool dropCR)
 {
-    char *buffer = FBuffer.get();
-    ssize_t got;
-    do {
-        got = ::read(FFd, buffer, FSize);
-    } while (got < 0 && errno == EINTR);
-    if (got <= 0) {
-        FFailed = FFailed || got < 0;
-        FEndOfInput = true;
-        return false;
+    std::size_t got = 0;
+    while (got < FSize) {
+        const ssize_t n = ::read(FFd, FBuffer + got, FSize - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            FFailed = FFailed || n < 0;
+            FEndOfInput = true;
+            break;
+        }
+        got += n;
     }
-    char *end = buffer + got;
-    if (char *sub = static_cast<char *>(std::memchr(buffer, kSUB, got))) {
+    char *end = FBuffer + got;
+    if (char *sub = static_cast<char *>(std::memchr(FBuffer, kSUB, got))) {
         end = sub;
         FEndOfInput = true;
     }
-    FBegin = buffer;
-    FEnd = DropCR(buffer, end);
-    return true;
+    FBegin = FBuffer;
+    FEnd = dropCR ? DropCR(FBuffer, end) : end;
+    FChunkHasCR = !dropCR;
+    if (FAtFirstByte && FEndOfInput && dropCR && !FFailed)
+        FWholeTextEnd = FEnd;
+    FAtFirstByte = false;
 }
 
 void TextReader::Rewind()
 {
-    FBegin = FEnd = FBuffer.get();
+    FBegin = FBuffer;
+    if (FWholeTextEnd) {
+        FEnd = FWholeTextEnd;
+        return;
+    }
+    FEnd = FBuffer;
+    FChunkHasCR = false;
+    FAtFirstByte = true;
     FEndOfInput = false;
     if (::lseek(FFd, 0, SEEK_SET) != 0) {
         FFailed = true;

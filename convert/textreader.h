@@ -2,18 +2,21 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 
 // Reads a text file the way the page format expects: every CR byte is dropped,
 // the first SUB byte ends the input, and the reading can start over from the
 // first byte. Bytes come in chunks for fast scanning; a failed read or seek
 // ends the input and is remembered, so that the caller can tell it from the
-// real end of the text.
+// real end of the text. A text that fits the buffer is read only once, however
+// often it is started over.
 class TextReader
 {
 public:
-    static constexpr std::size_t kDefaultBufferSize = 128 * 1024;
+    static constexpr std::size_t kDefaultBufferSize = 64 * 1024;
 
-    // Reads from `fd`, which stays owned by the caller.
+    // Reads from `fd`, which stays owned by the caller, through `buffer`.
+    TextReader(int fd, std::span<char> buffer);
     explicit TextReader(int fd, std::size_t bufferSize = kDefaultBufferSize);
     ~TextReader();
 
@@ -22,23 +25,32 @@ public:
 
     // Makes at least one byte available; false at end of input.
     bool Fill();
+    // As Fill(), but bytes read from now on keep their CRs: for a reader that
+    // drops them itself while going through the rest of the text.
+    bool FillKeepingCR();
     // The bytes available now; empty until Fill() is called.
     const char *Begin() const { return FBegin; }
     const char *End() const { return FEnd; }
-    void Skip(const char *to) { FBegin = to; }
+    void Skip(const char *to) { FBegin += to - FBegin; }
 
     // Starts over at the first byte of the text.
     void Rewind();
     bool Failed() const { return FFailed; }
 
 private:
-    bool ReadChunk();
+    bool FillChunks(bool dropCR);
+    void ReadChunk(bool dropCR);
 
     int FFd;
+    std::unique_ptr<char[]> FOwnBuffer;
+    char *FBuffer;
     std::size_t FSize;
-    std::unique_ptr<char[]> FBuffer;
-    const char *FBegin;
-    const char *FEnd;
+    char *FBegin;
+    char *FEnd;
+    bool FChunkHasCR = false;
+    bool FAtFirstByte = true;
     bool FEndOfInput = false;
     bool FFailed = false;
+    // Where the whole text ends in the buffer, when it fits; otherwise null.
+    char *FWholeTextEnd = nullptr;
 };

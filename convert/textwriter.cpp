@@ -5,15 +5,13 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace {
-
-// CR LF takes two bytes; Reserve() must always be able to hold one.
-constexpr std::size_t kMinimumBufferSize = 64;
-
-} // namespace
+TextWriter::TextWriter(int fd, std::span<char> buffer)
+    : FFd(fd), FBuffer(buffer.data()), FSize(buffer.size())
+{}
 
 TextWriter::TextWriter(int fd, std::size_t bufferSize)
-    : FFd(fd), FSize(std::max(bufferSize, kMinimumBufferSize)), FBuffer(new char[FSize])
+    : FFd(fd), FOwnBuffer(new char[std::max(bufferSize, kMinimumBufferSize)]),
+      FBuffer(FOwnBuffer.get()), FSize(std::max(bufferSize, kMinimumBufferSize))
 {}
 
 TextWriter::~TextWriter() = default;
@@ -22,7 +20,7 @@ char *TextWriter::Reserve(std::size_t size)
 {
     if (FSize - FUsed < size)
         WriteOut();
-    return FBuffer.get() + FUsed;
+    return FBuffer + FUsed;
 }
 
 void TextWriter::Write(std::string_view text)
@@ -38,7 +36,7 @@ void TextWriter::Write(std::string_view text)
         }
         const std::size_t take = std::min<std::size_t>(end - in, room / 2);
         const char *stop = in + take;
-        char *out = FBuffer.get() + FUsed;
+        char *out = FBuffer + FUsed;
         while (in < stop) {
             const char *lf = static_cast<const char *>(std::memchr(in, '\n', stop - in));
             const char *piece = lf ? lf : stop;
@@ -51,7 +49,7 @@ void TextWriter::Write(std::string_view text)
                 ++in;
             }
         }
-        FUsed = out - FBuffer.get();
+        FUsed = out - FBuffer;
     }
 }
 
@@ -63,7 +61,7 @@ bool TextWriter::Flush()
 
 void TextWriter::WriteOut()
 {
-    const char *data = FBuffer.get();
+    const char *data = FBuffer;
     std::size_t left = FUsed;
     FUsed = 0;
     while (left > 0 && !FFailed) {

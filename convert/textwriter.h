@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string_view>
 
 // Writes a page the way the page format expects: every line-end byte written
@@ -11,8 +12,12 @@ class TextWriter
 {
 public:
     static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+    // CR LF and a converted tab must always fit.
+    static constexpr std::size_t kMinimumBufferSize = 64;
 
-    // Writes to `fd`, which stays owned by the caller.
+    // Writes to `fd`, which stays owned by the caller, through `buffer` (at
+    // least kMinimumBufferSize bytes).
+    TextWriter(int fd, std::span<char> buffer);
     explicit TextWriter(int fd, std::size_t bufferSize = kDefaultBufferSize);
     ~TextWriter();
 
@@ -26,7 +31,7 @@ public:
     // returns room for at least `size` bytes (size <= BufferSize()), Commit()
     // takes the bytes written there up to `end`.
     char *Reserve(std::size_t size);
-    void Commit(char *end) { FUsed = end - FBuffer.get(); }
+    void Commit(char *end) { FUsed = end - FBuffer; }
     // Free bytes behind the buffered output.
     std::size_t Room() const { return FSize - FUsed; }
     std::size_t BufferSize() const { return FSize; }
@@ -39,8 +44,9 @@ private:
     void WriteOut();
 
     int FFd;
+    std::unique_ptr<char[]> FOwnBuffer;
+    char *FBuffer;
     std::size_t FSize;
-    std::unique_ptr<char[]> FBuffer;
     std::size_t FUsed = 0;
     bool FFailed = false;
 };

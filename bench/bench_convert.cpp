@@ -1,0 +1,296 @@
+// Converts generated texts in each mode and compares the throughput with two
+// references measured in the same run: copying the input with a plain 64 KiB
+// read/write loop, and writing a file as large as the page (the output floor).
+// Figures are MB/s of input; the best of several rounds counts.
+
+#include "batchrun.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kMiB = 1024 * 1024;
+constexpr std::size_t kCopyBuffer = 64 * 1024;
+constexpr int kRounds = 5;
+
+class NullSink : public MessageSink
+{
+public:
+    void ShowMessage(const std::string &, MessageIcon, const std::string &) override {}
+    void ShowPlainError(const std::string &text, const std::string &) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        std::exit(1);
+    }
+};
+
+// The clock that times the work: the process's own processor time (user and
+// system) by default, which a busy machine does not disturb; wall-clock time
+// with --wall.
+bool gWallClock = false;
+
+double Now()
+{
+    if (gWallClock)
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    timespec t;
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+// Runs `work` several times, each after an untimed `prepare`, and returns the
+// shortest time.
+double BestSeconds(const std::function<void()> &work, const std::function<void()> &prepare = {})
+{
+    double best = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        if (prepare)
+            prepare();
+        const double start = Now();
+        work();
+        best = std::min(best, Now() - start);
+    }
+    return best;
+}
+
+void WriteAll(int fd, const char *data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put <= 0) {
+            std::perror("write");
+            std::exit(1);
+        }
+        data += put;
+        size -= put;
+    }
+}
+
+// The copy: a plain buffered read/write loop into a new file.
+void CopyFile(const std::string &from, const std::string &to)
+{
+    const int in = ::open(from.c_str(), O_RDONLY);
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    static char buffer[kCopyBuffer];
+    for (ssize_t got; (got = ::read(in, buffer, sizeof buffer)) > 0;)
+        WriteAll(out, buffer, got);
+    ::close(in);
+    ::close(out);
+}
+
+// The output floor: a file of `size` bytes written in 64 KiB pieces.
+void WriteFloor(const std::string &to, std::size_t size)
+{
+    static std::vector<char> block(kCopyBuffer, 'x');
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    for (std::size_t left = size; left > 0;) {
+        const std::size_t piece = std::min(left, block.size());
+        WriteAll(out, block.data(), piece);
+        left -= piece;
+    }
+    ::close(out);
+}
+
+std::size_t FileSize(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? st.st_size : 0;
+}
+
+void SaveFile(const std::string &path, const std::string &bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    WriteAll(fd, bytes.data(), bytes.size());
+    ::close(fd);
+}
+
+// Typical text: English words and Chinese (UTF-8) phrases, lines ended by CR LF.
+std::string TypicalText(std::size_t size, bool lineEnds)
+{
+    static const char *const kWords[] = {
+        "the",
+        "page",
+        "of",
+        "text",
+        "converted",
+        "into",
+        "HTML",
+        "with",
+        "markup",
+        "and",
+        "2026",
+        "file",
+        "list",
+        "\xe8\xbd\xac\xe6\x8d\xa2",
+        "\xe6\x96\x87\xe4\xbb\xb6",
+        "\xe5\x88\x97\xe8\xa1\xa8\xe6\xa1\x86\xe4\xb8\xad\xe6\x89\x80\xe6\x9c\x89",
+        "\xe5\xb7\xb2\xe7\xbb\x8f\xe6\x88\x90\xe5\x8a\x9f\xe8\xbd\xac\xe6\x8d\xa2\xef\xbc\x81",
+        "\xe4\xb8\xad\xe6\x96\x87\xe6\x96\x87\xe6\xa1\xa3\xe7\x9a\x84\xe5\x86\x85\xe5\xae\xb9"};
+    std::mt19937 random(1);
+    std::string text;
+    text.reserve(size + 128);
+    std::size_t lineLength = 0;
+    while (text.size() < size) {
+        const char *word = kWords[random() % std::size(kWords)];
+        text += word;
+        lineLength += std::strlen(word);
+        if (lineEnds && lineLength > 40 + random() % 40) {
+            text += "\r\n";
+            lineLength = 0;
+        } else if (static_cast<unsigned char>(word[0]) < 0x80 || random() % 2) {
+            text += ' ';
+        }
+    }
+    text.resize(size);
+    return text;
+}
+
+// Mostly white space: runs of spaces and tabs with a few words and line ends.
+std::string WhiteSpaceText(std::size_t size)
+{
+    std::mt19937 random(2);
+    std::string text;
+    text.reserve(size + 64);
+    while (text.size() < size) {
+        text.append(4 + random() % 40, ' ');
+        text.append(random() % 4, '\t');
+        if (random() % 8 == 0)
+            text += "word";
+        if (random() % 4 == 0)
+            text += "\r\n";
+    }
+    text.resize(size);
+    return text;
+}
+
+struct Mode
+{
+    const char *Name;
+    std::function<void(ConversionOptions &)> Set;
+};
+
+const Mode kModes[] = {
+    {"markup", [](ConversionOptions &) {}},
+    {"keep-format", [](ConversionOptions &o) { o.KeepFormat = true; }},
+    {"no-markup", [](ConversionOptions &o) { o.NoMarkup = true; }},
+};
+
+void PrintRow(const char *what, std::size_t inputBytes, double seconds, double copySeconds)
+{
+    std::printf("  %-26s %9.0f MB/s   %5.2f of the copy\n", what, inputBytes / 1e6 / seconds,
+                copySeconds / seconds);
+}
+
+void BenchOneText(const std::string &dir, const char *name, const std::string &text)
+{
+    const std::string path = dir + "/" + name + ".txt";
+    const std::string page = dir + "/" + name + ".htm";
+    SaveFile(path, text);
+    std::printf("%s (%.0f MB)\n", name, text.size() / 1e6);
+    const std::string copyPath = dir + "/copy.out", floorPath = dir + "/floor.out";
+    // Every round writes new files, as a first conversion does.
+    const double copy =
+        BestSeconds([&] { CopyFile(path, copyPath); }, [&] { std::filesystem::remove(copyPath); });
+    PrintRow("copy", text.size(), copy, copy);
+    for (const Mode &mode : kModes) {
+        ConversionOptions options;
+        mode.Set(options);
+        NullSink sink;
+        const double convert =
+            BestSeconds([&] { ConvertFiles(StringItemList({path}), options, sink); },
+                        [&] { std::filesystem::remove(page); });
+        const std::size_t pageSize = FileSize(page);
+        const double floor = BestSeconds([&] { WriteFloor(floorPath, pageSize); },
+                                         [&] { std::filesystem::remove(floorPath); });
+        PrintRow(mode.Name, text.size(), convert, copy);
+        char label[64];
+        std::snprintf(label, sizeof label, "  output floor (%.1fx)",
+                      double(pageSize) / text.size());
+        PrintRow(label, text.size(), floor, copy);
+        std::printf("  %-26s %9s        %5.2f of the floor\n", "", "", floor / convert);
+    }
+    std::filesystem::remove(path);
+    std::filesystem::remove(page);
+}
+
+void BenchManyFiles(const std::string &dir)
+{
+    constexpr int kFiles = 2000;
+    constexpr std::size_t kSize = 4096;
+    const std::string folder = dir + "/many";
+    std::filesystem::create_directory(folder);
+    std::vector<std::string> texts;
+    const std::string text = TypicalText(kFiles * kSize, true);
+    for (int i = 0; i < kFiles; ++i) {
+        texts.push_back(folder + "/text" + std::to_string(i) + ".txt");
+        SaveFile(texts.back(), text.substr(i * kSize, kSize));
+    }
+    const std::size_t total = kFiles * kSize;
+    std::printf("2000 files of 4 KiB (%.0f MB)\n", total / 1e6);
+    std::vector<std::string> copies, pages;
+    for (int i = 0; i < kFiles; ++i) {
+        copies.push_back(folder + "/copy" + std::to_string(i) + ".out");
+        pages.push_back(folder + "/text" + std::to_string(i) + ".htm");
+    }
+    const auto removeAll = [](const std::vector<std::string> &paths) {
+        for (const auto &path : paths)
+            ::unlink(path.c_str());
+    };
+    const double copy = BestSeconds(
+        [&] {
+            for (int i = 0; i < kFiles; ++i)
+                CopyFile(texts[i], copies[i]);
+        },
+        [&] { removeAll(copies); });
+    PrintRow("copy", total, copy, copy);
+    const StringItemList list(texts);
+    for (const Mode &mode : kModes) {
+        ConversionOptions options;
+        mode.Set(options);
+        NullSink sink;
+        PrintRow(mode.Name, total,
+                 BestSeconds([&] { ConvertFiles(list, options, sink); }, [&] { removeAll(pages); }),
+                 copy);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    std::size_t size = 64 * kMiB;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--wall")
+            gWallClock = true;
+        else
+            size = std::strtoul(argv[i], nullptr, 10) * kMiB;
+    }
+    std::string dir = (std::filesystem::temp_directory_path() / "qm-bench-XXXXXX").string();
+    if (!::mkdtemp(dir.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    std::printf("best of %d rounds; MB/s of input by %s time\n", kRounds,
+                gWallClock ? "wall-clock" : "processor");
+    BenchOneText(dir, "typical", TypicalText(size, true));
+    BenchOneText(dir, "one-huge-line", TypicalText(size, false));
+    BenchOneText(dir, "mostly-white-space", WhiteSpaceText(size / 4));
+    BenchManyFiles(dir);
+    std::filesystem::remove_all(dir);
+    return 0;
+}

@@ -1,0 +1,280 @@
+#include "bodyencoder.h"
+
+#include "textwriter.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// What one byte becomes. Each replacement is stored whole, eight bytes at once,
+// and the output moves on by its length only, so the output needs that much
+// slack. A tab's markup is longer and is written apart.
+constexpr std::size_t kWidth = 8;
+constexpr char kTabMarkup[] = "&nbsp;&nbsp;&nbsp;&nbsp;";
+constexpr std::size_t kTabLength = sizeof kTabMarkup - 1;
+
+struct Table
+{
+    alignas(8) char Bytes[256][kWidth];
+    std::uint8_t Length[256];
+};
+
+constexpr void Set(Table &table, unsigned char c, const char *bytes)
+{
+    std::uint8_t n = 0;
+    for (; bytes[n]; ++n)
+        table.Bytes[c][n] = bytes[n];
+    table.Length[c] = n;
+}
+
+// Every byte stands for itself, except CR, which is dropped.
+constexpr Table IdentityTable()
+{
+    Table table{};
+    for (int c = 0; c < 256; ++c) {
+        table.Bytes[c][0] = static_cast<char>(c);
+        table.Length[c] = 1;
+    }
+    table.Length['\r'] = 0;
+    return table;
+}
+
+constexpr Table MarkupTable()
+{
+    Table table = IdentityTable();
+    Set(table, ' ', "&nbsp;");
+    Set(table, '\n', "<br>");
+    return table;
+}
+
+constexpr Table UnchangedTable()
+{
+    Table table = IdentityTable();
+    Set(table, '\n', "\r\n");
+    return table;
+}
+
+// How one kind of body is encoded. The bytes that change are found a block
+// at a time (SpecialBytes), so that the runs of other bytes are copied whole.
+struct MarkupScheme
+{
+    // Every byte that changes lies below this.
+    static constexpr unsigned char Limit = ' ' + 1;
+    static constexpr std::size_t MaxGrowth = kTabLength;
+    static constexpr Table Bytes = MarkupTable();
+    static constexpr bool KeepsCRLF = false;
+    // Writes the replacement of `c`; the output moves on only if it counts.
+    static char *Encode(unsigned char c, char *out, bool counts = true)
+    {
+        if (c == '\t') {
+            std::memcpy(out, kTabMarkup, kTabLength);
+            return out + (counts ? kTabLength : 0);
+        }
+        std::memcpy(out, Bytes.Bytes[c], kWidth);
+        return out + (Bytes.Length[c] & -static_cast<int>(counts));
+    }
+};
+
+struct UnchangedScheme
+{
+    static constexpr std::size_t MaxGrowth = 2;
+    static constexpr Table Bytes = UnchangedTable();
+    // A CR LF pair comes out as it went in: not special.
+    static constexpr bool KeepsCRLF = true;
+    static char *Encode(unsigned char c, char *out, bool counts = true)
+    {
+        std::memcpy(out, Bytes.Bytes[c], kWidth);
+        return out + (Bytes.Length[c] & -static_cast<int>(counts));
+    }
+};
+
+#if defined(__SSE2__)
+constexpr int kBlock = 16;
+
+__m128i LoadBlock(const char *in)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+}
+
+// One bit per byte of the block at `in` that lies below `limit`.
+unsigned BytesBelow(const char *in, unsigned char limit)
+{
+    const __m128i v = LoadBlock(in);
+    const __m128i top = _mm_set1_epi8(static_cast<char>(limit - 1));
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(v, top), v));
+}
+
+// One bit per byte of the block at `in` that equals `c`.
+unsigned BytesEqual(const char *in, char c)
+{
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(LoadBlock(in), _mm_set1_epi8(c)));
+}
+
+void CopyBlock(char *out, const char *in)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i *>(in)));
+}
+#else
+constexpr int kBlock = 8;
+
+// One bit per byte of the block at `in` that lies below `limit`, in memory
+// order (the block is read as a little-endian number).
+unsigned BytesBelow(const char *in, unsigned char limit)
+{
+    std::uint64_t word = 0;
+    for (int i = 7; i >= 0; --i)
+        word = word << 8 | static_cast<unsigned char>(in[i]);
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = kOnes * 0x80;
+    // Exact for every byte: no carry crosses into the next one.
+    const std::uint64_t below = ~(((word & ~kHighs) + kOnes * (0x80 - limit)) | word) & kHighs;
+    unsigned mask = 0;
+    for (int i = 0; i < 8; ++i)
+        mask |= static_cast<unsigned>(below >> (8 * i + 7) & 1) << i;
+    return mask;
+}
+
+unsigned BytesEqual(const char *in, char c)
+{
+    unsigned mask = 0;
+    for (int i = 0; i < kBlock; ++i)
+        mask |= unsigned(in[i] == c) << i;
+    return mask;
+}
+
+void CopyBlock(char *out, const char *in)
+{
+    std::memcpy(out, in, kBlock);
+}
+#endif
+
+// One bit per byte of the block at `in` that the scheme changes.
+template <typename Scheme> unsigned SpecialBytes(const char *in)
+{
+    if constexpr (Scheme::KeepsCRLF) {
+        // Only a CR or a line end on its own changes. Worked out without a
+        // branch: line ends are too frequent and too irregular to predict. A
+        // pair split between two blocks counts as two single ones, which
+        // encodes it right all the same.
+        const unsigned cr = BytesEqual(in, '\r'), lf = BytesEqual(in, '\n');
+        return (cr & ~(lf >> 1)) | (lf & ~(cr << 1));
+    } else {
+        return BytesBelow(in, Scheme::Limit);
+    }
+}
+
+// The number of bits set; std::popcount may become a library call on
+// processors without the instruction.
+constexpr int CountBits(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
+// Bytes are looked at a window at a time; runs are copied two blocks at once.
+constexpr int kWindow = 64;
+constexpr int kRunCopy = 2 * kBlock;
+// Copies read this far past the window's end.
+constexpr int kReadAhead = kRunCopy;
+
+// One bit per byte of the window at `in` that the scheme changes.
+template <typename Scheme> std::uint64_t SpecialWindow(const char *in)
+{
+    std::uint64_t special = 0;
+    for (int block = 0; block < kWindow / kBlock; ++block)
+        special |= std::uint64_t(SpecialBytes<Scheme>(in + block * kBlock)) << (block * kBlock);
+    return special;
+}
+
+// Copies `size` bytes, and possibly some more behind them (up to kRunCopy).
+void CopyRun(char *out, const char *in, int size)
+{
+    int copied = 0;
+    do {
+        CopyBlock(out + copied, in + copied);
+        CopyBlock(out + copied + kBlock, in + copied + kBlock);
+        copied += kRunCopy;
+    } while (copied < size);
+}
+
+// Blocks and replacements are stored whole: the output needs this much room
+// behind the bytes that count.
+constexpr std::size_t kSlack = std::max<std::size_t>(kRunCopy, kWidth);
+
+// Encodes [in, end) to `out`, which has room for MaxGrowth bytes per input
+// byte plus kSlack. A window without special bytes is copied whole; in others
+// the runs between special bytes are copied whole and each special byte gets
+// its replacement; a window dense with them goes byte by byte.
+template <typename Scheme> char *Encode(const char *in, const char *end, char *out)
+{
+    while (end - in >= kWindow + kReadAhead) {
+        std::uint64_t special = SpecialWindow<Scheme>(in);
+        if (special == 0) {
+            CopyRun(out, in, kWindow);
+            in += kWindow;
+            out += kWindow;
+            continue;
+        }
+        if (CountBits(special) > kWindow / 4) {
+            for (int i = 0; i < kWindow; ++i)
+                out = Scheme::Encode(static_cast<unsigned char>(in[i]), out);
+            in += kWindow;
+            continue;
+        }
+        int done = 0;
+        do {
+            const int at = std::countr_zero(special);
+            special &= special - 1;
+            CopyRun(out, in + done, at - done);
+            out += at - done;
+            out = Scheme::Encode(static_cast<unsigned char>(in[at]), out);
+            done = at + 1;
+        } while (special != 0);
+        CopyRun(out, in + done, kWindow - done);
+        out += kWindow - done;
+        in += kWindow;
+    }
+    while (in < end)
+        out = Scheme::Encode(static_cast<unsigned char>(*in++), out);
+    return out;
+}
+
+// Encodes in slices that fit the room left in the page's buffer.
+template <typename Scheme> void WriteEncoded(TextWriter &page, const char *begin, const char *end)
+{
+    constexpr std::size_t kMinSlice = 256;
+    constexpr std::size_t kMinRoom = kMinSlice * Scheme::MaxGrowth + kSlack;
+    while (begin < end) {
+        if (page.Room() < kMinRoom)
+            page.Reserve(page.BufferSize());
+        const std::size_t room = page.Room();
+        const std::size_t take =
+            std::min<std::size_t>(end - begin, (room - kSlack) / Scheme::MaxGrowth);
+        char *out = page.Reserve(take * Scheme::MaxGrowth + kSlack);
+        page.Commit(Encode<Scheme>(begin, begin + take, out));
+        begin += take;
+    }
+}
+
+} // namespace
+
+void WriteSpaceMarkup(TextWriter &page, const char *begin, const char *end)
+{
+    WriteEncoded<MarkupScheme>(page, begin, end);
+}
+
+void WriteUnchanged(TextWriter &page, const char *begin, const char *end)
+{
+    WriteEncoded<UnchangedScheme>(page, begin, end);
+}
