@@ -108,24 +108,20 @@ void DrawFocusRect(QPainter &canvas, const QRect &r)
     canvas.save();
     canvas.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     canvas.setPen(QPen(Qt::white, 1));
-    canvas.setBrush(Qt::NoBrush);
-    const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
-    for (int x = left; x <= right; x += 2) {
-        canvas.drawPoint(x, top);
-        if (bottom != top && (x - left + bottom - top) % 2 == 0)
-            canvas.drawPoint(x, bottom);
+    const auto dot = [&](int x, int y) {
+        if ((x - r.left() + y - r.top()) % 2 == 0)
+            canvas.drawPoint(x, y);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        dot(x, r.top());
+        if (r.bottom() != r.top())
+            dot(x, r.bottom());
     }
-    if (bottom != top && (bottom - top) % 2 != 0)
-        for (int x = left + 1; x <= right; x += 2)
-            canvas.drawPoint(x, bottom);
-    for (int y = top + 2; y < bottom; y += 2) {
-        canvas.drawPoint(left, y);
-        if (right != left && (right - left + y - top) % 2 == 0)
-            canvas.drawPoint(right, y);
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        dot(r.left(), y);
+        if (r.right() != r.left())
+            dot(r.right(), y);
     }
-    if (right != left && (right - left) % 2 != 0)
-        for (int y = top + 1; y < bottom; y += 2)
-            canvas.drawPoint(right, y);
     canvas.restore();
 }
 
