@@ -58,8 +58,11 @@ TvekListBox::TvekListBox(QWidget *owner) : QListWidget(owner)
 }
 
 // The bar outlives the list: it must not call back into a list that is gone.
+// Nor may the model, which the base class still empties after this.
 TvekListBox::~TvekListBox()
 {
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(verticalScrollBar(), nullptr, this, nullptr);
     if (FVScrollBar)
         FVScrollBar->OnChange = nullptr;
 }
@@ -195,6 +198,8 @@ void TvekListBox::UpdateScrollState()
     if (!FVScrollBar)
         return;
     QScopedValueRollback<bool> updating(FUpdating, true);
+    // The scroll range follows the items only once the list has laid them out.
+    executeDelayedItemsLayout();
     const QScrollBar *native = verticalScrollBar();
     const bool scrolls = native->maximum() > native->minimum() &&
                          verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
@@ -232,12 +237,8 @@ void TvekListBox::ScrollFromBar()
     UpdateScrollState();
 }
 
-// The scroll range follows the items only after the list has laid them out.
 void TvekListBox::ItemsChanged()
 {
-    if (!FVScrollBar)
-        return;
-    executeDelayedItemsLayout();
     UpdateScrollState();
 }
 

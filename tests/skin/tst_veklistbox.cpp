@@ -1,0 +1,247 @@
+#include "vekimagepanel.h"
+#include "veklistbox.h"
+#include "vekscrollbar.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QColor Rgb(TColor color)
+{
+    return ToQColor(ColorToRGB(color));
+}
+
+void SendMouse(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// The thumb of the list's own vertical bar, as its style lays it out.
+int NativeThumb(QScrollBar *native)
+{
+    struct TPeek : QScrollBar
+    {
+        using QScrollBar::initStyleOption;
+    };
+    QStyleOptionSlider option;
+    static_cast<TPeek *>(native)->initStyleOption(&option);
+    return native->style()
+        ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, native)
+        .height();
+}
+
+// A list 120 x 109 on a window (eight 13-pixel items in view), and a
+// skinned bar beside it on the same window.
+class ListBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        host = std::make_unique<QWidget>();
+        host->resize(400, 300);
+        list = new TvekListBox(host.get());
+        list->setGeometry(20, 40, 120, 109);
+        bar = new TvekScrollBar(host.get());
+        host->show();
+    }
+
+    void AddItems(int from, int to)
+    {
+        for (int i = from; i <= to; ++i)
+            list->addItem(QString::number(i));
+    }
+
+    QScrollBar *Native() const { return list->verticalScrollBar(); }
+
+    std::unique_ptr<QWidget> host;
+    TvekListBox *list = nullptr;
+    TvekScrollBar *bar = nullptr;
+};
+
+TEST_F(ListBoxTest, ProgramSettingsByDefault)
+{
+    EXPECT_EQ(list->BorderColor(), clBlack); // no skinned frame on the window
+    EXPECT_EQ(list->Color(), clWindow);
+    EXPECT_EQ(list->ItemHeight(), 13);
+    EXPECT_EQ(list->VScrollBar(), nullptr);
+    AddItems(1, 3);
+    EXPECT_EQ(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(),
+              13);
+}
+
+TEST_F(ListBoxTest, ExtendedMultiSelectWithCtrlAndShift)
+{
+    list->SetMultiSelect(true);
+    AddItems(1, 6);
+    QWidget *view = list->viewport();
+    auto at = [&](int row) { return list->visualItemRect(list->item(row)).center(); };
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at(0));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, at(2));
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at(1));
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, at(4));
+    EXPECT_EQ(list->selectedItems().size(), 4); // 1 to 4
+}
+
+TEST_F(ListBoxTest, OneColumnFlowsIntoFurtherColumns)
+{
+    list->setGeometry(22, 44, 674, 109);
+    list->SetColumns(1);
+    AddItems(1, 20);
+    QApplication::processEvents();
+    // The column is as tall as the client area above the horizontal bar.
+    const QRect first = list->visualItemRect(list->item(0));
+    int row = 1;
+    while (row < 20 && list->visualItemRect(list->item(row)).left() == first.left())
+        ++row;
+    ASSERT_LT(row, 20);
+    EXPECT_GT(row, 4);
+    const QRect next = list->visualItemRect(list->item(row));
+    EXPECT_EQ(next.top(), first.top());
+    EXPECT_EQ(next.left() - first.left(), 672);
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Native()->maximum(), 0);
+}
+
+TEST_F(ListBoxTest, BorderRingsOverTheList)
+{
+    list->SetBorderColor(clRed);
+    list->SetColor(clBlue);
+    AddItems(1, 30); // the list's own bar shows inside the border
+    QApplication::processEvents();
+    const QImage image = list->grab().toImage();
+    const int w = image.width(), h = image.height();
+    for (QPoint p : {QPoint(0, 0), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1), QPoint(0, h / 2)})
+        EXPECT_EQ(image.pixelColor(p), Rgb(clRed)) << p.x() << "," << p.y();
+    for (QPoint p : {QPoint(1, 1), QPoint(w - 2, h / 2), QPoint(w / 2, h - 2), QPoint(1, h / 2)})
+        EXPECT_EQ(image.pixelColor(p), Rgb(clBlue)) << p.x() << "," << p.y();
+}
+
+TEST_F(ListBoxTest, SystemBorderColourDrawnInItsCurrentValue)
+{
+    list->SetBorderColor(clBtnFace);
+    const QImage image = list->grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 5), Rgb(clBtnFace));
+    EXPECT_EQ(image.pixelColor(1, 5), Rgb(clWindow));
+}
+
+TEST_F(ListBoxTest, BarHiddenWhileEverythingFits)
+{
+    AddItems(1, 3);
+    list->SetVScrollBar(bar);
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_EQ(bar->LineButton(), 0);
+    // Placed over the list's right edge, in the window's coordinates.
+    EXPECT_EQ(bar->geometry(), QRect(20 + 120 - 16 - 2, 41, 16, 107));
+}
+
+TEST_F(ListBoxTest, BarShownOnceTheListScrolls)
+{
+    list->SetVScrollBar(bar);
+    int count = 0;
+    while (Native()->maximum() == 0 && count < 50)
+        list->addItem(QString::number(++count));
+    EXPECT_EQ(count, 9); // the ninth item does not fit
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_EQ(bar->Max(), 1);
+
+    AddItems(count + 1, 20);
+    QApplication::processEvents(); // lets the list show its own bar
+    EXPECT_EQ(bar->Max(), 20 - 8); // items less the items in view
+    EXPECT_EQ(bar->Min(), 0);
+    const int thumb = std::max(18, NativeThumb(Native()));
+    EXPECT_EQ(bar->LineButton(), thumb);
+    EXPECT_EQ(bar->Track()->Slider()->height(), thumb);
+}
+
+TEST_F(ListBoxTest, ListScrollingMovesTheBar)
+{
+    AddItems(1, 20);
+    list->SetVScrollBar(bar);
+    Native()->setValue(6);
+    EXPECT_EQ(bar->Position(), 6);
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(bar->Position(), 12);
+}
+
+TEST_F(ListBoxTest, DraggingScrollsByWholeItemsAndSnapsToTheTopItem)
+{
+    AddItems(1, 20);
+    list->SetVScrollBar(bar);
+    TvekScrollTrackBar *track = bar->Track();
+    TvekImagePanel *slider = track->Slider();
+    const int length = slider->height();
+    const int room = track->height() - length;
+    ASSERT_EQ(bar->Max(), 12);
+
+    SendMouse(track, QEvent::MouseButtonPress, QPoint(8, 1), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(track, QEvent::MouseMove, QPoint(8, 30), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Native()->value(), 0); // the first move only computes a value
+    SendMouse(track, QEvent::MouseMove, QPoint(8, 31), Qt::NoButton, Qt::LeftButton);
+    // The second move scrolls the list to the value of the first, a whole item...
+    const int top = (30 - length / 2) * 12 / room;
+    ASSERT_GT(top, 0);
+    EXPECT_EQ(Native()->value(), top);
+    EXPECT_EQ(list->indexAt(QPoint(5, 2)).row(), top);
+    // ...and the slider stands where that top item puts it, not under the pointer.
+    EXPECT_EQ(slider->y(), top * room / 12);
+    SendMouse(track, QEvent::MouseButtonRelease, QPoint(8, 31), Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(ListBoxTest, BarFollowsMovesAndResizes)
+{
+    AddItems(1, 20);
+    list->SetVScrollBar(bar);
+    list->move(50, 60);
+    EXPECT_EQ(bar->geometry(), QRect(50 + 120 - 16 - 2, 61, 16, 107));
+    list->resize(200, 150);
+    EXPECT_EQ(bar->geometry(), QRect(50 + 200 - 16 - 2, 61, 16, 148));
+}
+
+TEST_F(ListBoxTest, DetachingAndDestroyingTheBar)
+{
+    AddItems(1, 20);
+    list->SetVScrollBar(bar);
+    ASSERT_GT(bar->LineButton(), 0);
+    bar->SetPosition(5);
+    list->SetVScrollBar(nullptr);
+    EXPECT_FALSE(bar->OnChange);
+    EXPECT_EQ(bar->LineButton(), 0);
+    EXPECT_EQ(bar->Max(), 100);
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_EQ(bar->Position(), 5);
+    bar->SetPosition(50); // a free bar no longer scrolls the list
+    EXPECT_EQ(Native()->value(), 5);
+
+    list->SetVScrollBar(bar);
+    delete bar;
+    EXPECT_EQ(list->VScrollBar(), nullptr);
+    list->addItem("more"); // no bar left to update
+}
+
+TEST_F(ListBoxTest, DestroyedListLeavesTheBarWithoutACallback)
+{
+    AddItems(1, 20);
+    list->SetVScrollBar(bar);
+    delete list;
+    EXPECT_FALSE(bar->OnChange);
+    bar->SetPosition(3);
+}
+
+} // namespace
