@@ -160,6 +160,12 @@ TvekForm *TDialogWindow::CreateFrame(int width, int height)
     return frame;
 }
 
+void TDialogWindow::showEvent(QShowEvent *event)
+{
+    TForm::showEvent(event);
+    activateWindow();
+}
+
 void TDialogWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

@@ -56,6 +56,8 @@ protected:
     // sized to width x height (which sizes the window around it).
     TvekForm *CreateFrame(int width, int height);
 
+    // A dialog takes the keyboard as soon as it shows.
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 
