@@ -513,6 +513,8 @@ void TvekForm::Align()
     const int bw = FBorderWidth;
     const int top = FTitleBarVisible ? 0 : bw;
     setGeometry(bw, top, FHost->width() - 2 * bw, FHost->height() - bw - top);
+    // A hidden panel gets its resize event only when shown.
+    LayoutChildren();
 }
 
 // The title bar tops the panel, the menu bar follows, and the form panel
@@ -579,8 +581,9 @@ void TvekForm::EmulateMaximise()
         return;
     if (FHost->isMaximized()) {
         if (SizeMessageCount == 2) {
-            FHost->setWindowState(FHost->windowState() | Qt::WindowMaximized);
+            // Moving clears the maximised state, so the state goes last.
             FHost->move(GetWorkAreaRect().topLeft());
+            FHost->setWindowState(FHost->windowState() | Qt::WindowMaximized);
         } else {
             ++SizeMessageCount;
         }

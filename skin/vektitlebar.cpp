@@ -68,6 +68,21 @@ QImage ButtonPiece(const QImage &picture, const QSize &size, bool transparent)
     return MaskedImage(piece, FromQColor(piece.pixelColor(0, piece.height() - 1)));
 }
 
+// The program's icon at 16 x 16. Read with its alpha channel: the bitmap
+// loader flattens pictures to opaque colour.
+QImage AppIcon()
+{
+    static const QImage icon = [] {
+        QImage image(QStringLiteral(":/bitmaps/MAINICON.png"));
+        if (image.isNull() && HasBitmapResource(QStringLiteral("MAINICON")))
+            image = MaskedImage(LoadBitmapResource(QStringLiteral("MAINICON")));
+        return image.isNull()
+                   ? image
+                   : image.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }();
+    return icon;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -221,10 +236,11 @@ void TvekTitleBarButton::DoClick()
                 window->setGeometry(bar->FNormalGeometry);
         } else {
             bar->FNormalGeometry = window->geometry();
-            window->showMaximized();
-            // Without a window manager nothing else would fill the work area.
+            // Without a window manager nothing else fills the work area. The
+            // geometry goes first: setting it clears the maximised state.
             if (bar->InSkinnedForm() && workArea.isValid())
                 window->setGeometry(workArea);
+            window->showMaximized();
         }
         if (FUIStyle == TvekUIStyle::WinXP)
             LoadPictures();
@@ -702,12 +718,9 @@ void TvekTitleBar::PaintButtons(QPainter &canvas)
     for (int i = 0; i < FButtons->Count(); ++i) {
         const TvekTitleBarButton *button = FButtons->Items(i);
         if (i == box && FDrawAppIcon) {
-            if (HasBitmapResource(QStringLiteral("MAINICON"))) {
-                const QImage icon =
-                    LoadBitmapResource(QStringLiteral("MAINICON"))
-                        .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                canvas.drawImage(rects[i].x() + 3, button->Top(), MaskedImage(icon));
-            }
+            const QImage icon = AppIcon();
+            if (!icon.isNull())
+                canvas.drawImage(rects[i].x() + 3, button->Top(), icon);
             continue;
         }
         const QImage *picture = &button->PicNormal();
