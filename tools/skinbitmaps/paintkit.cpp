@@ -43,7 +43,7 @@ QImage OpaqueOver(const QImage &canvas, const QImage &background)
 // with the colour the picture will most likely lie on.
 static constexpr int kKeyThreshold = 110;
 
-QImage Keyed(const QImage &canvas, const QColor &blendWith)
+static QImage KeyWith(const QImage &canvas, const QImage &background, int threshold)
 {
     const QImage src = canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_RGB32);
@@ -51,9 +51,21 @@ QImage Keyed(const QImage &canvas, const QColor &blendWith)
         for (int x = 0; x < out.width(); ++x) {
             const QRgb s = src.pixel(x, y);
             out.setPixel(x, y,
-                         qAlpha(s) < kKeyThreshold ? kFuchsia.rgb() : Over(s, blendWith.rgb()));
+                         qAlpha(s) < threshold ? kFuchsia.rgb() : Over(s, background.pixel(x, y)));
         }
     return out;
+}
+
+QImage Keyed(const QImage &canvas, const QColor &blendWith)
+{
+    QImage background(canvas.size(), QImage::Format_RGB32);
+    background.fill(blendWith);
+    return KeyWith(canvas, background, kKeyThreshold);
+}
+
+QImage KeyedOver(const QImage &canvas, const QImage &background)
+{
+    return KeyWith(canvas, background.convertToFormat(QImage::Format_RGB32), 40);
 }
 
 QImage VerticalStrip(int w, int h, const QGradientStops &stops)

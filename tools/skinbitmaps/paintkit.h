@@ -30,6 +30,9 @@ QImage NewCanvas(int w, int h);
 QImage Opaque(const QImage &canvas, const QColor &background);
 QImage OpaqueOver(const QImage &canvas, const QImage &background);
 QImage Keyed(const QImage &canvas, const QColor &blendWith);
+// Keyed, for a picture whose exact background is known: faint edges are kept
+// and blended with it, so the outline stays whole.
+QImage KeyedOver(const QImage &canvas, const QImage &background);
 
 QImage VerticalStrip(int w, int h, const QGradientStops &stops);
 QColor Mix(const QColor &a, const QColor &b, double t);

@@ -359,10 +359,10 @@ static StylePalette BlueGlass()
     s.titleRight = {101, 33};
     // Glass: a bright upper half, a sharp step at the middle, light rising below.
     s.titleStops =
-        Stops({{0, C(190, 220, 250)}, {0.04, C(140, 188, 242)}, {0.46, C(92, 150, 224)}});
-    Line(s.titleStops, 16, 33, C(88, 146, 222), C(44, 98, 188), C(46, 100, 190));
-    s.titleStops.append({0.93, C(76, 138, 220)});
-    Line(s.titleStops, 32, 33, C(80, 142, 222), C(24, 60, 124), C(24, 60, 124));
+        Stops({{0, C(168, 204, 248)}, {0.04, C(112, 166, 236)}, {0.46, C(72, 130, 214)}});
+    Line(s.titleStops, 16, 33, C(70, 128, 212), C(34, 86, 176), C(36, 88, 178));
+    s.titleStops.append({0.93, C(64, 124, 208)});
+    Line(s.titleStops, 32, 33, C(66, 126, 210), C(22, 56, 118), C(22, 56, 118));
     s.titleButton = 19;
     s.titleButtonTop = 6;
     s.titleLeftOffset = 4;

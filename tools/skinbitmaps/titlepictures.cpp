@@ -166,16 +166,20 @@ QImage TitleButton(const StylePalette &s, TitleButtonKind kind, State state)
             kind == TitleButtonKind::Close && state != Normal ? s.closeGlyph : s.titleGlyph[state];
         if (glyph.alpha() > 0) {
             const double weight = side * (s.look == Look::MacOS ? 0.1 : 0.12);
+            // Light glyphs get a soft shadow so they read on the glossy top half.
+            if (glyph.lightness() > 200)
+                PaintGlyph(p, GlyphOf(kind), r.translated(0, 1), QColor(0, 20, 60, 90), weight);
             PaintGlyph(p, GlyphOf(kind), r, glyph, weight);
         }
     }
     p.end();
-    if (s.titleButtonsKeyed) {
-        // Masked by the bottom-left pixel; edges blend with the bar's middle row.
-        const QImage rows = TitleRows(s, 1, s.titleLeft.height());
-        return Keyed(canvas, rows.pixelColor(0, s.titleButtonTop + side / 2));
-    }
-    // Opaque buttons carry the bar's own rows behind them.
-    const QImage rows = TitleRows(s, side, s.titleLeft.height());
-    return OpaqueOver(canvas, rows.copy(0, s.titleButtonTop, side, side));
+    // What lies under the button: the control box sits on the left section,
+    // the others on the bar's plain rows.
+    const QImage under =
+        kind == TitleButtonKind::ControlBox
+            ? TitleSection(s, TitlePart::Left).copy(s.titleLeftOffset, s.titleButtonTop, side, side)
+            : TitleRows(s, side, s.titleLeft.height()).copy(0, s.titleButtonTop, side, side);
+    // Masked buttons are keyed by their bottom-left pixel; opaque ones carry
+    // the bar behind them.
+    return s.titleButtonsKeyed ? KeyedOver(canvas, under) : OpaqueOver(canvas, under);
 }
