@@ -166,10 +166,14 @@ QImage TitleButton(const StylePalette &s, TitleButtonKind kind, State state)
             kind == TitleButtonKind::Close && state != Normal ? s.closeGlyph : s.titleGlyph[state];
         if (glyph.alpha() > 0) {
             const double weight = side * (s.look == Look::MacOS ? 0.1 : 0.12);
+            // The question mark is drawn smaller to match the other glyphs.
+            const QRectF box = kind == TitleButtonKind::Help
+                                   ? r.adjusted(side * 0.12, side * 0.1, -side * 0.12, -side * 0.14)
+                                   : r;
             // Light glyphs get a soft shadow so they read on the glossy top half.
             if (glyph.lightness() > 200)
-                PaintGlyph(p, GlyphOf(kind), r.translated(0, 1), QColor(0, 20, 60, 90), weight);
-            PaintGlyph(p, GlyphOf(kind), r, glyph, weight);
+                PaintGlyph(p, GlyphOf(kind), box.translated(0, 1), QColor(0, 20, 60, 90), weight);
+            PaintGlyph(p, GlyphOf(kind), box, glyph, weight);
         }
     }
     p.end();
