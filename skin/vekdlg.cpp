@@ -138,8 +138,24 @@ void TvekMessageDialog::LayOut(TfrmMsg *frm) const
     const int contentBottom = std::max(textBottom, iconBottom);
     PlaceIcon(frm);
     AddButtons(frm, contentBottom);
-    frm->resize(frm->width(), contentBottom + buttonMargin + buttonHeight + buttonMargin);
+    const int wanted = contentBottom + buttonMargin + buttonHeight + buttonMargin;
+    frm->resize(frm->width(), wanted);
+    KeepButtonsInside(frm, wanted - frm->height());
     ApplyWindowSettings(frm, frm->vekForm1);
+}
+
+// A text taller than the work area leaves the window at the work area's
+// height: the buttons then stand at the window's bottom, where they can be
+// clicked, and the label shows the whole lines that fit above them.
+void TvekMessageDialog::KeepButtonsInside(TfrmMsg *frm, int shortfall) const
+{
+    if (shortfall <= 0)
+        return;
+    for (TvekButton *button : frm->vekForm1->findChildren<TvekButton *>())
+        button->move(button->x(), button->y() - shortfall);
+    const int room = frm->height() - buttonHeight - 2 * buttonMargin - frm->lbl->y();
+    const int lines = std::max(room / frm->lbl->LineHeight(), 1);
+    frm->lbl->setMaximumHeight(lines * frm->lbl->LineHeight());
 }
 
 // The icon's own size does not move the buttons. Without an icon the text

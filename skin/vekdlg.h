@@ -145,6 +145,7 @@ private:
     void LayOut(TfrmMsg *frm) const;
     void PlaceIcon(TfrmMsg *frm) const;
     void AddButtons(TfrmMsg *frm, int contentBottom) const;
+    void KeepButtonsInside(TfrmMsg *frm, int shortfall) const;
 
     TvekDialogButtonsCount FButtonCount = 1;
     QString FButtonCaptions[3] = {QStringLiteral("OK"), QStringLiteral("Cancel"),

@@ -273,7 +273,8 @@ INSTANTIATE_TEST_SUITE_P(
                  26, 169}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// A very long text makes the window as tall as the work area, never wider.
+// A very long text makes the window as tall as the work area, never wider;
+// the buttons stay inside it and the label shows the whole lines that fit.
 TEST(VekMessageDialog, LongTextGrowsUpToWorkArea)
 {
     QStringList lines;
@@ -283,10 +284,39 @@ TEST(VekMessageDialog, LongTextGrowsUpToWorkArea)
     dialog.SetIconType(TvekIconType::vekStop);
     dialog.SetText(lines.join(QLatin1Char('\n')));
     MsgSnapshot s;
-    ShowAndClick(dialog, s, -1);
+    ShowAndClick(dialog, s);
     ASSERT_TRUE(s.found);
-    EXPECT_EQ(s.label.height(), 200 * 13);
-    EXPECT_EQ(s.window.size(), QSize(334, GetWorkArea().height()));
+    const int height = GetWorkArea().height();
+    EXPECT_EQ(s.window.size(), QSize(334, height));
+    ASSERT_EQ(s.buttons.size(), 1u);
+    EXPECT_EQ(s.buttons[0].rect, QRect(237, height - 45, 73, 25));
+    EXPECT_EQ(s.label.height(), (height - 45 - 20 - 64) / 13 * 13);
+}
+
+// The window stands on the active window: a frameless, application-modal
+// window transient for it.
+TEST(VekMessageDialog, OnTopOfActiveWindow)
+{
+    TForm owner;
+    owner.resize(200, 100);
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    TvekMessageDialog dialog;
+    QWidget *parent = nullptr;
+    Qt::WindowFlags flags;
+    Qt::WindowModality modality = Qt::NonModal;
+    RunModal<TfrmMsg>([&] { return dialog.ShowModal(); },
+                      [&](TfrmMsg *frm) {
+                          parent = frm->parentWidget();
+                          flags = frm->windowFlags();
+                          modality = frm->windowModality();
+                          frm->close();
+                      });
+    EXPECT_EQ(parent, &owner);
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::Window));
+    EXPECT_EQ(modality, Qt::ApplicationModal);
 }
 
 // Escape ends the run as the close button does; Enter clicks the focused button.
