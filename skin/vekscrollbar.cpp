@@ -100,6 +100,24 @@ void TvekScrollBar::SetSmallChange(int value)
     FSmallChange = std::clamp(value, 1, 32767);
 }
 
+void TvekScrollBar::SetMax(int value)
+{
+    EnsureLayout();
+    FTrack->SetMax(value);
+}
+
+void TvekScrollBar::SetMin(int value)
+{
+    EnsureLayout();
+    FTrack->SetMin(value);
+}
+
+void TvekScrollBar::SetPosition(int value)
+{
+    EnsureLayout();
+    FTrack->SetPosition(value);
+}
+
 void TvekScrollBar::SetPageSize(int value)
 {
     FTrack->SetPageSize(value);
@@ -162,7 +180,14 @@ void TvekScrollBar::Layout()
         if (height() != top.height())
             resize(width(), top.height());
     }
+    FLaidOutSize = size();
     BuildSliderPicture();
+}
+
+void TvekScrollBar::EnsureLayout()
+{
+    if (size() != FLaidOutSize)
+        Layout();
 }
 
 /*

@@ -44,11 +44,11 @@ public:
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
     int Max() const { return FTrack->Max(); }
-    void SetMax(int value) { FTrack->SetMax(value); }
+    void SetMax(int value);
     int Min() const { return FTrack->Min(); }
-    void SetMin(int value) { FTrack->SetMin(value); }
+    void SetMin(int value);
     int Position() const { return FTrack->Position(); }
-    void SetPosition(int value) { FTrack->SetPosition(value); }
+    void SetPosition(int value);
     int SmallChange() const { return FSmallChange; }
     // The framework's scroll increment: 1..32767.
     void SetSmallChange(int value);
@@ -77,6 +77,9 @@ private:
     void LoadPictures();
     void Layout();
     void BuildSliderPicture();
+    // A hidden control gets its resize only when shown: lay out now if the
+    // size changed since, so that the slider is placed in the track's real size.
+    void EnsureLayout();
 
     QImage FSliderStart;
     QImage FSliderMiddle;
@@ -86,4 +89,5 @@ private:
     int FSmallChange = 1;
     int FLineButton = 0;
     TColor FColor = clBtnFace;
+    QSize FLaidOutSize;
 };

@@ -1,6 +1,9 @@
+#include "vekbutton.h"
+#include "vekcombobox.h"
 #include "vekimagepanel.h"
 #include "veklistbox.h"
 #include "vekscrollbar.h"
+#include "vekthemes.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -242,6 +245,24 @@ TEST_F(ListBoxTest, DestroyedListLeavesTheBarWithoutACallback)
     delete list;
     EXPECT_FALSE(bar->OnChange);
     bar->SetPosition(3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListBoxTest, WindowStyleReachesListBarAndComboBox)
+{
+    auto *combo = new TvekComboBox(host.get());
+    list->SetColor(clWhite);
+    ContainerApplyUIStyle(host.get(), TvekUIStyle::WinXP);
+    EXPECT_EQ(list->BorderColor(), 0x00686868); // the list only takes the border colour
+    EXPECT_EQ(list->Color(), clWhite);
+    EXPECT_EQ(bar->UIStyle(), TvekUIStyle::WinXP);
+    EXPECT_EQ(bar->Color(), 0x00F9F9F9);
+    EXPECT_EQ(bar->TopButton()->height(), 17);
+    EXPECT_EQ(combo->UIStyle(), TvekUIStyle::WinXP);
+    EXPECT_EQ(combo->ButtonColor(), 0x00DEEBEF);
 }
 
 } // namespace

@@ -321,3 +321,19 @@ TEST_F(ScrollBarTest, CustomKeepsPicturesAndColour)
 }
 
 } // namespace
+
+namespace {
+
+// Laid out on a hidden window, before the resize notification comes.
+TEST(ScrollBarHidden, PositionSetBeforeShowingUsesTheNewSize)
+{
+    QWidget host;
+    auto *bar = new TvekScrollBar(&host);
+    bar->SetOrientation(vekHorizontal);
+    bar->setGeometry(22, 30, 300, 16);
+    bar->SetPosition(40);
+    EXPECT_EQ(bar->Track()->geometry(), QRect(16, 0, 268, 16));
+    EXPECT_EQ(bar->Track()->Slider()->geometry(), QRect(96, 0, 26, 16)); // 40 x 242 / 100
+}
+
+} // namespace
