@@ -10,6 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // The two windows as the program creates them, with scripted dialog services
 // and a folder for texts and pages.
 class AppTest : public ::testing::Test

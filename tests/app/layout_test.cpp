@@ -1,6 +1,7 @@
 #include "apptestfixture.h"
 
 #include "tlabel.h"
+#include "vekbutton.h"
 #include "vekform.h"
 #include "vektitlebar.h"
 
@@ -57,19 +58,20 @@ void CheckControls(TvekForm *panel, const ControlRow *begin, const ControlRow *e
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->geometry(), row->bounds);
         EXPECT_TRUE(control->isVisibleTo(panel->window()));
-        if (row->caption)
+        if (row->caption) {
             EXPECT_EQ(control->property("Caption").toString(), QString::fromUtf8(row->caption));
+        }
         EXPECT_EQ(control->toolTip(), row->hint ? QString::fromUtf8(row->hint) : QString());
     }
 }
 
-// The controls in the order Tab visits them, starting at the first.
+// The window's controls in the order Tab visits them, starting at the first.
 QStringList TabOrder(QWidget *first, int count)
 {
     QStringList names;
     QWidget *w = first;
     while (names.size() < count) {
-        if (w->focusPolicy() & Qt::TabFocus)
+        if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == first->parentWidget())
             names << w->objectName();
         w = w->nextInFocusChain();
         if (w == first)
