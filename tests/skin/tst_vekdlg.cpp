@@ -28,6 +28,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -178,6 +180,11 @@ struct NoIconCase
     std::vector<int> lefts;
 };
 
+void PrintTo(const NoIconCase &c, std::ostream *os)
+{
+    *os << c.count << " button(s)";
+}
+
 class VekMessageDialogNoIcon : public ::testing::TestWithParam<NoIconCase>
 {
 };
@@ -203,7 +210,8 @@ TEST_P(VekMessageDialogNoIcon, WidthAndButtonPositions)
 
 INSTANTIATE_TEST_SUITE_P(Counts, VekMessageDialogNoIcon,
                          ::testing::Values(NoIconCase{1, 270, {173}}, NoIconCase{2, 270, {80, 173}},
-                                           NoIconCase{3, 334, {51, 144, 237}}));
+                                           NoIconCase{3, 334, {51, 144, 237}}),
+                         [](const auto &info) { return std::to_string(info.param.count); });
 
 // Left to right the buttons carry Button1..3; the middle one returns its result.
 TEST(VekMessageDialog, ThreeButtonsCaptionsAndMiddleResult)
@@ -236,6 +244,11 @@ struct TextCase
     int labelHeight;
     int windowHeight;
 };
+
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class VekMessageDialogText : public ::testing::TestWithParam<TextCase>
 {
