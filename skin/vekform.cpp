@@ -163,7 +163,8 @@ public:
         const QFontMetrics metrics(font());
         int x = 0;
         for (int i = 0; i < int(FItems.size()); ++i) {
-            const QString text = QString(FItems[i]->text()).remove(QLatin1Char('&'));
+            const QString text =
+                FItems[i] ? QString(FItems[i]->text()).remove(QLatin1Char('&')) : QString();
             const int w = metrics.horizontalAdvance(text) + 14;
             if (i == index)
                 return QRect(x, 0, w, height());
@@ -223,6 +224,8 @@ protected:
         repaint();
         const QPointer<TvekFormMenuBar> self(this);
         QAction *action = FItems[index];
+        if (!action)
+            return;
         if (action->menu())
             action->menu()->exec(mapToGlobal(ItemRect(index).bottomLeft() + QPoint(0, 1)));
         else
@@ -240,7 +243,7 @@ private:
     {
         QRect r = ItemRect(index);
         const bool pressed = index == FPressed, hot = index == FHot;
-        const QString text = FItems[index]->text();
+        const QString text = FItems[index] ? FItems[index]->text() : QString();
         const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
         if (!hot && !pressed) {
             canvas.setPen(palette().color(QPalette::ButtonText));
@@ -432,8 +435,10 @@ void TvekForm::SetFormPanel(QWidget *value)
 
 void TvekForm::SetMenu(QMenuBar *value)
 {
-    if (FMenu)
+    if (FMenu) {
         disconnect(FMenu, nullptr, this, nullptr);
+        FMenu->removeEventFilter(this);
+    }
     FMenu = value;
     if (!value) {
         delete FMenuBar;
@@ -442,6 +447,7 @@ void TvekForm::SetMenu(QMenuBar *value)
         return;
     }
     connect(value, &QObject::destroyed, this, [this] { SetMenu(nullptr); });
+    value->installEventFilter(this); // items added, removed or renamed
     DetachHostMenu();
     if (!FMenuBar) {
         FMenuBar = new TvekFormMenuBar(this);
@@ -538,6 +544,15 @@ void TvekForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     LayoutChildren();
+}
+
+// The host gets no leave when the pointer passes from its border onto the
+// panel, and the panel would inherit the host's resize cursor.
+void TvekForm::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (FHost && !FResizeEdges)
+        FHost->unsetCursor();
 }
 
 // MacOS and Protein tile their background pattern; the other styles fill
@@ -641,6 +656,13 @@ bool TvekForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == FTitleBar) {
         if (event->type() == QEvent::Resize)
             LayoutChildren();
+        return false;
+    }
+    if (watched == FMenu) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
+            type == QEvent::ActionChanged)
+            RebuildMenuBar();
         return false;
     }
     if (watched != FHost)

@@ -5,13 +5,13 @@
 #include "vekthemes.h"
 #include "vektitlebar.h"
 
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 
 #include <stdexcept>
 
 class QKeyEvent;
-#include <QMenuBar>
 class TvekFormKeyHook;
 class TvekFormMenuBar;
 
@@ -123,6 +123,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
 
 private:
     friend class TvekFormKeyHook;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QMenu>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -16,7 +17,6 @@
 #include <optional>
 #include <vector>
 
-#include <QMenu>
 class TvekTitleBar;
 
 // What a title-bar button does and which pictures its style gives it.

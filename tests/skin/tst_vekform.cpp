@@ -234,6 +234,10 @@ TEST_F(MainWindowFrame, BorderShowsResizeCursors)
     EXPECT_EQ(host.cursor().shape(), Qt::SizeBDiagCursor);
     SendMouse(&host, QEvent::MouseMove, QPoint(360, 327), Qt::NoButton);
     EXPECT_EQ(host.cursor().shape(), Qt::SizeVerCursor);
+    // Onto the panel: the resize cursor must not stay.
+    QEnterEvent enter(QPointF(100, 100), QPointF(100, 100), QPointF(100, 100));
+    QApplication::sendEvent(form, &enter);
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindowFrame, DraggingTheBorderResizesWithinTheLimits)
@@ -267,6 +271,11 @@ TEST_F(MainWindowFrame, MenuBarUnderTheTitleBar)
     EXPECT_EQ(bar->geometry(), QRect(0, 32, 718, 22));
     form->SetMenuBarHeight(25);
     EXPECT_EQ(bar->height(), 25);
+    // Whatever the menu holds, the bar does not hide the menu's items: one
+    // item more widens the row of buttons.
+    const QImage before = bar->grab().toImage();
+    menu.addMenu("&Tools");
+    EXPECT_NE(bar->grab().toImage(), before);
     form->SetMenu(nullptr);
     EXPECT_EQ(form->MenuBarWidget(), nullptr);
 }
