@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
+// SSE2 is part of every x86-64 processor; elsewhere (or with
+// QM_PORTABLE_ENCODER, which the tests use) plain C++ does the same work.
+#if defined(__SSE2__) && !defined(QM_PORTABLE_ENCODER)
 #include <emmintrin.h>
 #endif
 
@@ -62,24 +64,25 @@ constexpr Table UnchangedTable()
     return table;
 }
 
-// How one kind of body is encoded. The bytes that change are found a block
-// at a time (SpecialBytes), so that the runs of other bytes are copied whole.
+// How one kind of body is encoded. The bytes that change are found a window
+// at a time (LookAtWindow), so that the runs of other bytes are copied whole.
 struct MarkupScheme
 {
-    // Every byte that changes lies below this.
+    // Every byte that changes lies below this (a few below it do not).
     static constexpr unsigned char Limit = ' ' + 1;
     static constexpr std::size_t MaxGrowth = kTabLength;
     static constexpr Table Bytes = MarkupTable();
     static constexpr bool KeepsCRLF = false;
-    // Writes the replacement of `c`; the output moves on only if it counts.
-    static char *Encode(unsigned char c, char *out, bool counts = true)
+    // Runs of spaces and tabs are written in one piece.
+    static constexpr bool HasBlankRuns = true;
+    static char *Encode(unsigned char c, char *out)
     {
         if (c == '\t') {
             std::memcpy(out, kTabMarkup, kTabLength);
-            return out + (counts ? kTabLength : 0);
+            return out + kTabLength;
         }
         std::memcpy(out, Bytes.Bytes[c], kWidth);
-        return out + (Bytes.Length[c] & -static_cast<int>(counts));
+        return out + Bytes.Length[c];
     }
 };
 
@@ -89,14 +92,15 @@ struct UnchangedScheme
     static constexpr Table Bytes = UnchangedTable();
     // A CR LF pair comes out as it went in: not special.
     static constexpr bool KeepsCRLF = true;
-    static char *Encode(unsigned char c, char *out, bool counts = true)
+    static constexpr bool HasBlankRuns = false;
+    static char *Encode(unsigned char c, char *out)
     {
         std::memcpy(out, Bytes.Bytes[c], kWidth);
-        return out + (Bytes.Length[c] & -static_cast<int>(counts));
+        return out + Bytes.Length[c];
     }
 };
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(QM_PORTABLE_ENCODER)
 constexpr int kBlock = 16;
 
 __m128i LoadBlock(const char *in)
@@ -157,44 +161,47 @@ void CopyBlock(char *out, const char *in)
 }
 #endif
 
-// One bit per byte of the block at `in` that the scheme changes.
-template <typename Scheme> unsigned SpecialBytes(const char *in)
-{
-    if constexpr (Scheme::KeepsCRLF) {
-        // Only a CR or a line end on its own changes. Worked out without a
-        // branch: line ends are too frequent and too irregular to predict. A
-        // pair split between two blocks counts as two single ones, which
-        // encodes it right all the same.
-        const unsigned cr = BytesEqual(in, '\r'), lf = BytesEqual(in, '\n');
-        return (cr & ~(lf >> 1)) | (lf & ~(cr << 1));
-    } else {
-        return BytesBelow(in, Scheme::Limit);
-    }
-}
-
-// The number of bits set; std::popcount may become a library call on
-// processors without the instruction.
-constexpr int CountBits(std::uint64_t x)
-{
-    x = x - ((x >> 1) & 0x5555555555555555ull);
-    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
-}
-
 // Bytes are looked at a window at a time; runs are copied two blocks at once.
 constexpr int kWindow = 64;
 constexpr int kRunCopy = 2 * kBlock;
 // Copies read this far past the window's end.
 constexpr int kReadAhead = kRunCopy;
 
-// One bit per byte of the window at `in` that the scheme changes.
-template <typename Scheme> std::uint64_t SpecialWindow(const char *in)
+// The bytes of a window that matter, one bit per byte.
+struct WindowBytes
 {
-    std::uint64_t special = 0;
-    for (int block = 0; block < kWindow / kBlock; ++block)
-        special |= std::uint64_t(SpecialBytes<Scheme>(in + block * kBlock)) << (block * kBlock);
-    return special;
+    std::uint64_t Special = 0; // changed by the scheme
+    std::uint64_t Blank = 0;   // spaces and tabs, when the scheme has runs of them
+    std::uint64_t Tab = 0;
+};
+
+template <typename Scheme> WindowBytes LookAtWindow(const char *in)
+{
+    WindowBytes bytes;
+    std::uint64_t cr = 0, lf = 0;
+    for (int block = 0; block < kWindow / kBlock; ++block) {
+        const char *at = in + block * kBlock;
+        const int shift = block * kBlock;
+        if constexpr (Scheme::KeepsCRLF) {
+            cr |= std::uint64_t(BytesEqual(at, '\r')) << shift;
+            lf |= std::uint64_t(BytesEqual(at, '\n')) << shift;
+        } else {
+            bytes.Special |= std::uint64_t(BytesBelow(at, Scheme::Limit)) << shift;
+        }
+        if constexpr (Scheme::HasBlankRuns) {
+            const std::uint64_t tab = BytesEqual(at, '\t');
+            bytes.Tab |= tab << shift;
+            bytes.Blank |= (tab | BytesEqual(at, ' ')) << shift;
+        }
+    }
+    if constexpr (Scheme::KeepsCRLF) {
+        // Only a CR or a line end on its own changes. Worked out without a
+        // branch: line ends are too frequent and too irregular to predict. A
+        // pair split between two windows counts as two single ones, which
+        // encodes it right all the same.
+        bytes.Special = (cr & ~(lf >> 1)) | (lf & ~(cr << 1));
+    }
+    return bytes;
 }
 
 // Copies `size` bytes, and possibly some more behind them (up to kRunCopy).
@@ -212,34 +219,78 @@ void CopyRun(char *out, const char *in, int size)
 // behind the bytes that count.
 constexpr std::size_t kSlack = std::max<std::size_t>(kRunCopy, kWidth);
 
+// The markup of the longest run of blanks in a window, every tab being four
+// spaces' worth, with room for the last copy's spill.
+constexpr int kNbspLength = 6;
+constexpr std::array<char, kWindow * 4 *kNbspLength + kRunCopy> kNbspRun = [] {
+    std::array<char, kWindow * 4 * kNbspLength + kRunCopy> run{};
+    for (std::size_t i = 0; i + kNbspLength <= run.size(); i += kNbspLength)
+        for (int k = 0; k < kNbspLength; ++k)
+            run[i + k] = "&nbsp;"[k];
+    return run;
+}();
+
+// The number of bits set, without a branch (std::popcount may become a
+// library call on processors without the instruction).
+constexpr int CountBits(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
+// The bits below `n` (n at most 64).
+constexpr std::uint64_t LowBits(int n)
+{
+    return n >= 64 ? ~0ull : (1ull << n) - 1;
+}
+
+// Writes the run of blanks that starts at `at` of the window whose blanks and
+// tabs are marked, up to the window's end; returns where the run ends. Spaces
+// and tabs come out alike, as one copy of "&nbsp;" times the run's worth.
+int WriteBlankRun(std::uint64_t blanks, std::uint64_t tabs, int at, char *&out)
+{
+    const std::uint64_t after = ~blanks >> at;
+    const int length = after ? std::countr_zero(after) : kWindow - at;
+    const int tabCount = CountBits((tabs >> at) & LowBits(length));
+    const int size = (length + 3 * tabCount) * kNbspLength;
+    // Not memcpy: for sizes like these it may become a slow string move.
+    CopyRun(out, kNbspRun.data(), size);
+    out += size;
+    return at + length;
+}
+
 // Encodes [in, end) to `out`, which has room for MaxGrowth bytes per input
 // byte plus kSlack. A window without special bytes is copied whole; in others
-// the runs between special bytes are copied whole and each special byte gets
-// its replacement; a window dense with them goes byte by byte.
+// the runs between special bytes are copied whole, and each special byte, or
+// each run of blanks, gets its replacement.
 template <typename Scheme> char *Encode(const char *in, const char *end, char *out)
 {
     while (end - in >= kWindow + kReadAhead) {
-        std::uint64_t special = SpecialWindow<Scheme>(in);
+        const WindowBytes bytes = LookAtWindow<Scheme>(in);
+        std::uint64_t special = bytes.Special;
         if (special == 0) {
             CopyRun(out, in, kWindow);
             in += kWindow;
             out += kWindow;
             continue;
         }
-        if (CountBits(special) > kWindow / 4) {
-            for (int i = 0; i < kWindow; ++i)
-                out = Scheme::Encode(static_cast<unsigned char>(in[i]), out);
-            in += kWindow;
-            continue;
-        }
         int done = 0;
         do {
             const int at = std::countr_zero(special);
-            special &= special - 1;
             CopyRun(out, in + done, at - done);
             out += at - done;
-            out = Scheme::Encode(static_cast<unsigned char>(in[at]), out);
-            done = at + 1;
+            // A single blank (the common space between words) is cheaper
+            // alone.
+            if (Scheme::HasBlankRuns && (bytes.Blank >> at & 3) == 3) {
+                done = WriteBlankRun(bytes.Blank, bytes.Tab, at, out);
+                special &= ~LowBits(done);
+            } else {
+                out = Scheme::Encode(static_cast<unsigned char>(in[at]), out);
+                done = at + 1;
+                special &= special - 1;
+            }
         } while (special != 0);
         CopyRun(out, in + done, kWindow - done);
         out += kWindow - done;
