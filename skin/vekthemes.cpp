@@ -293,22 +293,27 @@ void SetBorderColor(QObject *component, TvekUIStyle style)
     component->setProperty("BorderColor", GetThemeColor(style, 8));
 }
 
-// One row per component class: the action applies to a child that is of
-// that class or derives from it. Rows run in this order.
+// One row per group of component classes: the action applies once to a
+// child that is of one of the classes or derives from one. Rows run in order.
 struct TApplyRow
 {
-    const char *className;
+    std::array<const char *, 4> classNames;
     void (*apply)(QObject *component, TvekUIStyle style);
+
+    bool Matches(const QObject *component) const
+    {
+        for (const char *name : classNames)
+            if (name && component->inherits(name))
+                return true;
+        return false;
+    }
 };
 
 constexpr TApplyRow applyRows[] = {
-    {"TvekRadioButton", SetStyleUnlessCustom},
-    {"TvekCheckBox", SetStyleUnlessCustom},
-    {"TvekButton", SetStyleUnlessCustom},
-    {"TvekListBox", SetBorderColor},
-    {"TvekComboBox", SetStyleOf},
-    {"TvekTrackBar", SetStyleOf},
-    {"TvekScrollBar", SetStyleOf},
+    {{"TvekRadioButton", "TvekCheckBox", "TvekButton"}, SetStyleUnlessCustom},
+    {{"TvekListBox"}, SetBorderColor},
+    {{"TvekComboBox"}, SetStyleOf},
+    {{"TvekTrackBar", "TvekScrollBar"}, SetStyleOf},
 };
 
 } // namespace
@@ -343,7 +348,7 @@ void ContainerApplyUIStyle(QWidget *container, TvekUIStyle style)
         if (!child->isWidgetType())
             continue;
         for (const TApplyRow &row : applyRows)
-            if (child->inherits(row.className))
+            if (row.Matches(child))
                 row.apply(child, style);
     }
 }

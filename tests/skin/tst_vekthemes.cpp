@@ -265,6 +265,31 @@ public:
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
 };
 
+class TvekCheckBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+
+public:
+    using QWidget::QWidget;
+    TvekUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TvekUIStyle value)
+    {
+        FUIStyle = value;
+        ++stylings;
+    }
+    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
+    int stylings = 0;
+};
+
+class TvekRadioButton : public TvekCheckBox
+{
+    Q_OBJECT
+
+public:
+    using TvekCheckBox::TvekCheckBox;
+};
+
 class TvekListBox : public QWidget
 {
     Q_OBJECT
@@ -328,6 +353,15 @@ TEST(ThemeTable, ContainerApplyUIStyleReachesDirectSkinnedChildren)
     EXPECT_EQ(custom->FUIStyle, TvekUIStyle::Custom);
     EXPECT_EQ(list->FBorderColor, 0x00686868);
     EXPECT_EQ(inner->FUIStyle, TvekUIStyle::DeepBlue);
+}
+
+TEST(ThemeTable, ARadioButtonIsRestyledOnceThoughItIsACheckBoxToo)
+{
+    QWidget container;
+    auto *radio = new TvekRadioButton(&container);
+    ContainerApplyUIStyle(&container, TvekUIStyle::MacOS);
+    EXPECT_EQ(radio->FUIStyle, TvekUIStyle::MacOS);
+    EXPECT_EQ(radio->stylings, 1);
 }
 
 TEST(ThemeTable, SubContainersPassTheStyleOn)
