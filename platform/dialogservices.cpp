@@ -5,16 +5,10 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
-namespace {
-
-// A filter in the framework's form ("Text files|*.txt|All|*.*") becomes
-// Qt's ("Text files (*.txt);;All (*.*)"); a bare extension pattern such
-// as ".txt" is read as "*.txt". A filter without "|" is passed unchanged.
-QString QtFilter(const QString &filter)
+QString QtFileFilter(const QString &filter)
 {
     if (!filter.contains(QLatin1Char('|')))
         return filter;
@@ -32,6 +26,8 @@ QString QtFilter(const QString &filter)
     return entries.join(QStringLiteral(";;"));
 }
 
+namespace {
+
 class TQtDialogServices : public TDialogServices
 {
 public:
@@ -40,7 +36,7 @@ public:
     {
         QFileDialog dialog(owner);
         dialog.setFileMode(QFileDialog::ExistingFiles);
-        dialog.setNameFilter(QtFilter(filter));
+        dialog.setNameFilter(QtFileFilter(filter));
         dialog.setDefaultSuffix(defaultExt);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

@@ -35,6 +35,11 @@ public:
     virtual bool OpenWithDesktop(const QString &fileOrUrl) = 0;
 };
 
+// A file filter in the framework's form ("Text files|*.txt|All|*.*") as
+// Qt's ("Text files (*.txt);;All (*.*)"); a bare extension such as ".txt"
+// is read as "*.txt". A filter without "|" is returned unchanged.
+QString QtFileFilter(const QString &filter);
+
 // The services in use: the Qt implementation unless a test installed its own.
 TDialogServices &DialogServices();
 // Installs services (not owned); null restores the Qt implementation.

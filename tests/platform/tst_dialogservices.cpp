@@ -30,3 +30,19 @@ TEST(DialogServices, InstalledServicesAnswerAndTheQtOnesReturnAfterwards)
     }
     EXPECT_EQ(&DialogServices(), qtServices);
 }
+
+TEST(DialogServices, FileFiltersInTheFrameworksForm)
+{
+    const struct
+    {
+        const char *given, *qt;
+    } cases[] = {
+        {"纯文本文件|.txt", "纯文本文件 (*.txt)"},
+        {"Text files|*.txt|All|*.*", "Text files (*.txt);;All (*.*)"},
+        {"Pages|*.htm;*.html", "Pages (*.htm *.html)"},
+        {"Text files (*.txt)", "Text files (*.txt)"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(QtFileFilter(QString::fromUtf8(c.given)), QString::fromUtf8(c.qt)) << c.given;
+}
