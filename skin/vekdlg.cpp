@@ -42,16 +42,22 @@ QString IconResourceName(TvekIconType icon)
     return QString::fromLatin1(vekMsgDlgIcon[index]);
 }
 
-// A run that ends the modal loop of a window the component created frees the
-// window afterwards, also when something on the way throws.
+// The window a component builds is freed when ShowModal leaves, also when
+// something on the way throws.
 template <typename Window> auto FreeOnExit(const QPointer<Window> &window)
 {
     return qScopeGuard([window] { delete window.data(); });
 }
 
-// The OK and Cancel buttons stand side by side, centred in the window.
-void CentreButtons(TForm *window, TvekButton *ok, TvekButton *cancel)
+// The OK and Cancel buttons get their captions and cursor and stand side by
+// side, centred in the window.
+void SetUpOkCancel(TForm *window, TvekButton *ok, TvekButton *cancel, const QString &okCaption,
+                   const QString &cancelCaption, TCursor cursor)
 {
+    ok->SetCaption(okCaption);
+    cancel->SetCaption(cancelCaption);
+    for (TvekButton *button : {ok, cancel})
+        button->setCursor(ToCursorShape(cursor));
     const int half = window->width() / 2;
     ok->move(half - ok->width() - centredGap, ok->y());
     cancel->move(half + centredGap, cancel->y());
@@ -206,14 +212,11 @@ int TvekInputDialog::ShowModal()
     frm->lblPrompt->setText(FPromptText);
     frm->lblPrompt->adjustSize();
     frm->edtValue->setText(FValueText);
-    frm->btnOK->SetCaption(FButtonOKCaption);
-    frm->btnCancel->SetCaption(FButtonCancelCaption);
-    for (TvekButton *button : {frm->btnOK, frm->btnCancel})
-        button->setCursor(ToCursorShape(ButtonCursor()));
-    CentreButtons(frm, frm->btnOK, frm->btnCancel);
+    SetUpOkCancel(frm, frm->btnOK, frm->btnCancel, FButtonOKCaption, FButtonCancelCaption,
+                  ButtonCursor());
     ApplyWindowSettings(frm, frm->vekForm1);
     const int result = frm->ShowModal();
-    if (result == mrOk)
+    if (result == mrOk && frm)
         FValueText = frm->edtValue->text();
     return result;
 }
@@ -242,14 +245,11 @@ int TvekPasswordDialog::ShowModal()
     frm->edtItem1->move(editLeft, frm->edtItem1->y());
     frm->edtItem2->move(editLeft, frm->edtItem2->y());
     frm->resize(frm->edtItem1->geometry().right() + 1 + 24, frm->height());
-    frm->btnOK->SetCaption(FButtonOKCaption);
-    frm->btnCancel->SetCaption(FButtonCancelCaption);
-    for (TvekButton *button : {frm->btnOK, frm->btnCancel})
-        button->setCursor(ToCursorShape(ButtonCursor()));
-    CentreButtons(frm, frm->btnOK, frm->btnCancel);
+    SetUpOkCancel(frm, frm->btnOK, frm->btnCancel, FButtonOKCaption, FButtonCancelCaption,
+                  ButtonCursor());
     ApplyWindowSettings(frm, frm->vekForm1);
     const int result = frm->ShowModal();
-    if (result == mrOk) {
+    if (result == mrOk && frm) {
         FItem1Text = frm->edtItem1->text();
         FItem2Text = frm->edtItem2->text();
     }

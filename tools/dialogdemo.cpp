@@ -1,8 +1,10 @@
-// Shows the skinned message dialog once with each of its four icons.
+// Shows the skinned message dialog once with each of its four icons, then
+// the input and the password dialog.
 //   dialogdemo              one after the other, closed by the user
 //   dialogdemo --grab DIR   each window saved as DIR/dialogs-<kind>.png and
-//                           all four side by side as DIR/dialogs-sheet.png;
-//                           every window closes itself once it is grabbed
+//                           the four messages side by side as
+//                           DIR/dialogs-sheet.png; every window closes
+//                           itself once it is grabbed
 
 #include "tapplication.h"
 #include "vekdlg.h"
@@ -118,5 +120,21 @@ int main(int argc, char **argv)
     }
     if (!dir.isEmpty() && !windows.empty())
         Sheet(windows).save(QDir(dir).filePath(QStringLiteral("dialogs-sheet.png")));
+
+    QImage unused;
+    TvekInputDialog input;
+    input.SetCaption(QStringLiteral("vekDialog"));
+    input.SetValueText(QStringLiteral("Quorvel Marlune"));
+    if (!dir.isEmpty())
+        GrabWhenActive(QDir(dir).filePath(QStringLiteral("dialogs-input.png")), unused);
+    std::printf("input: %d\n", input.ShowModal());
+
+    TvekPasswordDialog password;
+    password.SetCaption(QStringLiteral("vekDialog"));
+    password.SetItem1Text(QStringLiteral("guest"));
+    password.SetItem2Text(QStringLiteral("secret"));
+    if (!dir.isEmpty())
+        GrabWhenActive(QDir(dir).filePath(QStringLiteral("dialogs-password.png")), unused);
+    std::printf("password: %d\n", password.ShowModal());
     return 0;
 }
