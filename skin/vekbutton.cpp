@@ -559,14 +559,18 @@ void TvekCustomButton::mousePressEvent(QMouseEvent *event)
         OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
 }
 
-// The click comes first, while the button is still drawn pressed and the
-// repeat timer still runs; then the release clears the pressed look.
+// The click comes first, while the button is still drawn pressed; then the
+// release clears the pressed look and frees the repeat timer. The timer stops
+// ticking before the click: the button is no longer held, so a modal loop
+// that OnClick runs must not see repeat events.
 void TvekCustomButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         const bool click = FClicked && rect().contains(p);
         FClicked = false;
+        if (FTimer)
+            FTimer->stop();
         const QPointer<TvekCustomButton> self(this);
         if (click)
             Click();

@@ -177,6 +177,17 @@ TEST_F(PushButtonTest, ClickRunsWhileStillDrawnPressed)
     EXPECT_EQ(button->FTimer, nullptr);
 }
 
+TEST_F(PushButtonTest, ModalLoopInOnClickSeesNoRepeat)
+{
+    int ticks = 0;
+    button->OnMouseContinuouslyDown = [&](QObject *) { ++ticks; };
+    // Time passes inside OnClick, as in a message box it shows.
+    button->OnClick = [&](QObject *) { AdvanceTimers(button, 500); };
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 13));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 13));
+    EXPECT_EQ(ticks, 0);
+}
+
 TEST_F(PushButtonTest, ClickDoesNotTakeTheFocus)
 {
     auto *other = new QLineEdit(form.get());
