@@ -52,6 +52,8 @@ TvekListBox::TvekListBox(QWidget *owner) : QListWidget(owner)
     const QScrollBar *native = verticalScrollBar();
     connect(native, &QScrollBar::valueChanged, this, &TvekListBox::UpdateScrollState);
     connect(native, &QScrollBar::rangeChanged, this, &TvekListBox::UpdateScrollState);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TvekListBox::UpdateScrollState);
     connect(model(), &QAbstractItemModel::rowsInserted, this, &TvekListBox::ItemsChanged);
     connect(model(), &QAbstractItemModel::rowsRemoved, this, &TvekListBox::ItemsChanged);
     connect(model(), &QAbstractItemModel::modelReset, this, &TvekListBox::ItemsChanged);
@@ -63,6 +65,7 @@ TvekListBox::~TvekListBox()
 {
     disconnect(model(), nullptr, this, nullptr);
     disconnect(verticalScrollBar(), nullptr, this, nullptr);
+    disconnect(horizontalScrollBar(), nullptr, this, nullptr);
     if (FVScrollBar)
         FVScrollBar->OnChange = nullptr;
 }
