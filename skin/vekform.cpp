@@ -291,8 +291,8 @@ TvekForm::TvekForm(QWidget *owner) : QWidget(owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (host) {
         host->setMinimumSize(125, 50);
-        FRestoreRect = host->geometry();
         FCreatedMaximised = host->isMaximized();
+        FRestoreRect = FCreatedMaximised ? host->normalGeometry() : host->geometry();
         if (auto *form = qobject_cast<TForm *>(host))
             FCreationBorderStyle = form->BorderStyle();
     }

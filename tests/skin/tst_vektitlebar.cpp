@@ -242,6 +242,18 @@ TEST_F(MainWindowBar, CaptionTooWideShowsFirstTwoCharactersAndDots)
     EXPECT_LE(ink.right(), 24 + shortWidth + 1);
 }
 
+TEST_F(MainWindowBar, ApplicationIconInPlaceOfTheControlBox)
+{
+    PaintSolid();
+    bar->SetDrawAppIcon(true);
+    const QImage image = Grab();
+    EXPECT_EQ(image.pixel(0, 2), red);   // no control-box picture
+    EXPECT_EQ(image.pixel(19, 10), red); // the icon is 16 pixels wide from x = 3
+    EXPECT_NE(InkBox(image, QRect(3, 2, 16, 16), red), QRect());
+    // The place still reacts as the control box.
+    EXPECT_EQ(bar->ButtonAt(QPoint(5, 5)), 0);
+}
+
 TEST(TitleBarCaption, StartWithoutControlBox)
 {
     QWidget host;
@@ -458,6 +470,22 @@ TEST_F(FramedWindow, DoubleClickMaximisesAndRestoresWithinTheWorkArea)
     SendMouse(bar, QEvent::MouseButtonDblClick, QPoint(200, 15));
     EXPECT_FALSE(host.isMaximized());
     EXPECT_EQ(host.geometry(), normal);
+}
+
+TEST_F(FramedWindow, WinXPMaximiseButtonTakesTheRestorePictures)
+{
+    form->SetUIStyle(TvekUIStyle::WinXP);
+    TvekTitleBarButton *max = bar->Buttons()->Items(2);
+    const QImage rst = LoadBitmapResource("WINXP_TITLEBTN_RST_NORMAL");
+    const QImage maxPicture = LoadBitmapResource("WINXP_TITLEBTN_MAX_NORMAL");
+    ASSERT_NE(rst, maxPicture);
+    EXPECT_EQ(max->PicNormal(), maxPicture);
+    Click(bar, ButtonCentre(2));
+    ASSERT_TRUE(host.isMaximized());
+    EXPECT_EQ(max->PicNormal(), rst);
+    Click(bar, ButtonCentre(2));
+    ASSERT_FALSE(host.isMaximized());
+    EXPECT_EQ(max->PicNormal(), maxPicture);
 }
 
 TEST_F(FramedWindow, DoubleClickWithoutMaximiseButtonDoesNothing)
