@@ -7,9 +7,10 @@
 TvekURLLabel::TvekURLLabel(QWidget *owner) : QLabel(owner)
 {
     setTextFormat(Qt::PlainText);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
+    // Only the underline is the label's own; the rest follows the parent.
+    QFont underlined;
+    underlined.setUnderline(true);
+    setFont(underlined);
     SetFontColor(FFontLinkColor);
     setCursor(ToCursorShape(FCursor));
     UpdateBackground();
@@ -79,7 +80,6 @@ void TvekURLLabel::SetLinkColor(TColor value)
 void TvekURLLabel::SetFont(const QFont &value)
 {
     setFont(value);
-    AdjustBounds();
 }
 
 TColor TvekURLLabel::FontColor() const
@@ -141,6 +141,14 @@ void TvekURLLabel::mouseMoveEvent(QMouseEvent *event)
     const QPoint p = event->position().toPoint();
     if (OnMouseMove)
         OnMouseMove(this, Qt::NoButton, event->modifiers(), p.x(), p.y());
+}
+
+// A new font (set here or inherited) resizes an auto-sized label.
+void TvekURLLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        AdjustBounds();
 }
 
 // An opaque label fills its area with Color; a transparent one shows its parent.

@@ -117,6 +117,11 @@ TEST_F(URLLabelTest, AutoSizeFollowsTheCaption)
     const int before = label->width();
     label->SetCaption("A much longer caption for the link");
     EXPECT_GT(label->width(), before);
+    // A font inherited from the parent resizes it too.
+    auto *inheriting = new TvekURLLabel(form.get());
+    inheriting->show();
+    form->setFont(CrispFont(30));
+    EXPECT_GE(inheriting->height(), 30);
     label->SetAutoSize(false);
     label->resize(20, 10);
     label->SetCaption("Short");
