@@ -1,5 +1,6 @@
 #include "vekbutton.h"
 #include "vekcombobox.h"
+#include "vekform.h"
 #include "vekimagepanel.h"
 #include "veklistbox.h"
 #include "vekscrollbar.h"
@@ -263,6 +264,27 @@ TEST_F(ListBoxTest, WindowStyleReachesListBarAndComboBox)
     EXPECT_EQ(bar->TopButton()->height(), 17);
     EXPECT_EQ(combo->UIStyle(), TvekUIStyle::WinXP);
     EXPECT_EQ(combo->ButtonColor(), 0x00DEEBEF);
+}
+
+} // namespace
+
+namespace {
+
+// Controls created on a window that wears a skinned frame start in its style.
+TEST(SkinnedWindow, NewControlsTakeTheFramesStyle)
+{
+    QWidget window;
+    auto *frame = new TvekForm(&window);
+    frame->SetUIStyleAutoUpdateSub(false);
+    frame->SetUIStyle(TvekUIStyle::WinXP);
+    auto *list = new TvekListBox(&window);
+    auto *combo = new TvekComboBox(&window);
+    auto *bar = new TvekScrollBar(&window);
+    EXPECT_EQ(list->BorderColor(), 0x00686868);
+    EXPECT_EQ(combo->UIStyle(), TvekUIStyle::WinXP);
+    EXPECT_EQ(combo->BorderColor(), 0x00686868);
+    EXPECT_EQ(bar->UIStyle(), TvekUIStyle::WinXP);
+    EXPECT_EQ(bar->TopButton()->size(), QSize(16, 17));
 }
 
 } // namespace

@@ -337,3 +337,17 @@ TEST(ScrollBarHidden, PositionSetBeforeShowingUsesTheNewSize)
 }
 
 } // namespace
+
+namespace {
+
+// A track bar of its own wears its style's slider and colour.
+TEST(TrackBar, FreeStandingTrackBarLoadsItsStyle)
+{
+    QWidget window;
+    TvekTrackBar track(&window);
+    EXPECT_EQ(track.UIStyle(), TvekUIStyle::DeepBlue);
+    EXPECT_EQ(track.Color(), 0x00E8E8E8);
+    EXPECT_EQ(track.Slider()->size(), LoadBitmapResource("DEEPBLUE_TRACKBAR_SLIDER").size());
+}
+
+} // namespace
