@@ -214,6 +214,11 @@ struct RepeatCase
     int expectedTicks;
 };
 
+void PrintTo(const RepeatCase &c, std::ostream *os)
+{
+    *os << "interval " << c.interval << " held " << c.heldMs << " ms";
+}
+
 class AutoRepeatTest : public PushButtonTest, public ::testing::WithParamInterface<RepeatCase>
 {
 };
@@ -559,6 +564,13 @@ struct LayoutCase
     QPoint glyph;
     QPoint text;
 };
+
+void PrintTo(const LayoutCase &c, std::ostream *os)
+{
+    static const char *const names[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop",
+                                        "blGlyphBottom"};
+    *os << names[c.layout];
+}
 
 class GlyphLayoutTest : public GlyphTest, public ::testing::WithParamInterface<LayoutCase>
 {

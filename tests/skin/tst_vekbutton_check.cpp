@@ -66,6 +66,12 @@ struct PictureCase
     const char *mouseDown;
 };
 
+void PrintTo(const PictureCase &c, std::ostream *os)
+{
+    *os << "style " << int(c.style) << (c.radio ? " radio" : " check box")
+        << (c.checked ? " checked" : " unchecked") << (c.enabled ? "" : " disabled");
+}
+
 class PictureChoiceTest : public CheckBoxTest, public ::testing::WithParamInterface<PictureCase>
 {
 };

@@ -79,6 +79,11 @@ struct OpenCase
     bool opens;
 };
 
+void PrintTo(const OpenCase &c, std::ostream *os)
+{
+    *os << '"' << c.url << '"';
+}
+
 class URLOpenTest : public URLLabelTest, public ::testing::WithParamInterface<OpenCase>
 {
 };
