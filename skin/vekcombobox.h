@@ -8,6 +8,7 @@
 // The framework's combo box styles: an edit field with a drop-down list, or
 // a pick list without an edit field.
 enum class TComboBoxStyle : std::uint8_t { csDropDown, csSimple, csDropDownList };
+Q_DECLARE_METATYPE(TComboBoxStyle)
 
 // A combo box with a skinned look: after the platform has painted the
 // control, the skin paints its own drop-down button (a flat fill, or a
@@ -73,6 +74,7 @@ private:
 class TvekComboBox : public TvekCustomComboBox
 {
     Q_OBJECT
+    Q_PROPERTY(TComboBoxStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(int Color READ Color WRITE SetColor)
     Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
     Q_PROPERTY(int DropDownCount READ maxVisibleItems WRITE setMaxVisibleItems)

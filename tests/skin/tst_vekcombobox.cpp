@@ -199,3 +199,23 @@ TEST_F(ComboBoxTest, ClosingTheListCallsCloseUp)
 }
 
 } // namespace
+
+namespace {
+
+// The framework's default style keeps an edit field; the skin still draws over it.
+TEST(ComboBoxStyle, DefaultDropDownHasAnEditFieldUnderTheSkin)
+{
+    QWidget host;
+    auto *combo = new TvekComboBox(&host);
+    combo->setGeometry(0, 0, 57, 21);
+    host.show();
+    EXPECT_EQ(combo->Style(), TComboBoxStyle::csDropDown);
+    EXPECT_TRUE(combo->isEditable());
+    const QImage image = combo->grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(56, 20), QColor(Qt::black));
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    EXPECT_FALSE(combo->isEditable());
+}
+
+} // namespace
