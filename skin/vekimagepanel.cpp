@@ -38,8 +38,8 @@ void TvekImagePanel::UpdateUIStyle(TvekUIStyle style)
 void TvekImagePanel::paintEvent(QPaintEvent *)
 {
     QPainter canvas(this);
-    if (FPicture.isNull())
+    // Where the picture does not reach, the panel shows its own colour.
+    if (FPicture.isNull() || !FPicture.rect().contains(rect()) || FPicture.hasAlphaChannel())
         canvas.fillRect(rect(), palette().window());
-    else
-        canvas.drawImage(0, 0, FPicture);
+    canvas.drawImage(0, 0, FPicture);
 }
