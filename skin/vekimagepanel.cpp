@@ -2,10 +2,8 @@
 
 #include <QPainter>
 
-TvekImagePanel::TvekImagePanel(QWidget *owner) : QWidget(owner)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+// See-through where the picture is: what lies under it shows in its clear pixels.
+TvekImagePanel::TvekImagePanel(QWidget *owner) : QWidget(owner) {}
 
 void TvekImagePanel::SetPicture(const QImage &value)
 {
@@ -38,8 +36,5 @@ void TvekImagePanel::UpdateUIStyle(TvekUIStyle style)
 void TvekImagePanel::paintEvent(QPaintEvent *)
 {
     QPainter canvas(this);
-    // Where the picture does not reach, the panel shows its own colour.
-    if (FPicture.isNull() || !FPicture.rect().contains(rect()) || FPicture.hasAlphaChannel())
-        canvas.fillRect(rect(), palette().window());
     canvas.drawImage(0, 0, FPicture);
 }
