@@ -90,6 +90,13 @@ TEST_F(ScrollBarTest, DefaultsAndDeepBlueLayoutAt185High)
     // One pixel less than the room between the buttons: row 168 stays uncovered.
     EXPECT_EQ(track->geometry(), QRect(0, 16, 16, 152));
     EXPECT_EQ(slider->geometry(), QRect(0, 0, 16, 15)); // 152 x 10 / 100
+
+    // Painted: the bar's colour shows in the uncovered row and on the track.
+    const QImage image = bar->grab().toImage();
+    EXPECT_EQ(image.pixelColor(8, 168), QColor(0xF5, 0xF5, 0xF5));
+    EXPECT_EQ(image.pixelColor(8, 100), QColor(0xF5, 0xF5, 0xF5));
+    const QImage top = LoadBitmapResource("DEEPBLUE_SCROLLBAR_TOPBUTTON_NORMAL");
+    EXPECT_EQ(image.pixelColor(8, 8), top.pixelColor(8, 8));
 }
 
 TEST_F(ScrollBarTest, SliderIsCutFromTheThreeThirdsOfTheTrackBitmap)
