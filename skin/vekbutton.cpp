@@ -672,7 +672,6 @@ void TvekCustomButton::keyPressEvent(QKeyEvent *event)
             QChar ch = text[0];
             OnKeyPress(this, ch);
         }
-        handled = handled || key == Qt::Key_Space;
     }
     if (!handled)
         event->ignore();
