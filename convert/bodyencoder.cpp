@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 // SSE2 is part of every x86-64 processor; elsewhere (or with
 // QM_PORTABLE_ENCODER, which the tests use) plain C++ does the same work.
@@ -81,6 +82,11 @@ struct MarkupScheme
             std::memcpy(out, kTabMarkup, kTabLength);
             return out + kTabLength;
         }
+        return EncodeShort(c, out);
+    }
+    // Any byte but a tab.
+    static char *EncodeShort(unsigned char c, char *out)
+    {
         std::memcpy(out, Bytes.Bytes[c], kWidth);
         return out + Bytes.Length[c];
     }
@@ -98,6 +104,7 @@ struct UnchangedScheme
         std::memcpy(out, Bytes.Bytes[c], kWidth);
         return out + Bytes.Length[c];
     }
+    static char *EncodeShort(unsigned char c, char *out) { return Encode(c, out); }
 };
 
 #if defined(__SSE2__) && !defined(QM_PORTABLE_ENCODER)
@@ -173,13 +180,16 @@ struct WindowBytes
     std::uint64_t Special = 0; // changed by the scheme
     std::uint64_t Blank = 0;   // spaces and tabs, when the scheme has runs of them
     std::uint64_t Tab = 0;
+    // Where a run of blanks written in one piece starts: a blank followed by
+    // another, or a tab (whose markup is longer than a table entry).
+    std::uint64_t RunStart = 0;
 };
 
 template <typename Scheme> WindowBytes LookAtWindow(const char *in)
 {
     WindowBytes bytes;
     std::uint64_t cr = 0, lf = 0;
-    for (int block = 0; block < kWindow / kBlock; ++block) {
+    const auto lookAtBlock = [&](int block) {
         const char *at = in + block * kBlock;
         const int shift = block * kBlock;
         if constexpr (Scheme::KeepsCRLF) {
@@ -193,7 +203,13 @@ template <typename Scheme> WindowBytes LookAtWindow(const char *in)
             bytes.Tab |= tab << shift;
             bytes.Blank |= (tab | BytesEqual(at, ' ')) << shift;
         }
+    };
+    // Unrolled: every block's shift is a constant.
+    [&]<int... Block>(std::integer_sequence<int, Block...>)
+    {
+        (lookAtBlock(Block), ...);
     }
+    (std::make_integer_sequence<int, kWindow / kBlock>());
     if constexpr (Scheme::KeepsCRLF) {
         // Only a CR or a line end on its own changes. Worked out without a
         // branch: line ends are too frequent and too irregular to predict. A
@@ -201,6 +217,8 @@ template <typename Scheme> WindowBytes LookAtWindow(const char *in)
         // encodes it right all the same.
         bytes.Special = (cr & ~(lf >> 1)) | (lf & ~(cr << 1));
     }
+    if constexpr (Scheme::HasBlankRuns)
+        bytes.RunStart = bytes.Blank & ((bytes.Blank >> 1) | bytes.Tab);
     return bytes;
 }
 
@@ -281,13 +299,12 @@ template <typename Scheme> char *Encode(const char *in, const char *end, char *o
             const int at = std::countr_zero(special);
             CopyRun(out, in + done, at - done);
             out += at - done;
-            // A single blank (the common space between words) is cheaper
-            // alone.
-            if (Scheme::HasBlankRuns && (bytes.Blank >> at & 3) == 3) {
+            // A single space (the common one between words) is cheaper alone.
+            if (Scheme::HasBlankRuns && (bytes.RunStart >> at & 1)) {
                 done = WriteBlankRun(bytes.Blank, bytes.Tab, at, out);
                 special &= ~LowBits(done);
             } else {
-                out = Scheme::Encode(static_cast<unsigned char>(in[at]), out);
+                out = Scheme::EncodeShort(static_cast<unsigned char>(in[at]), out);
                 done = at + 1;
                 special &= special - 1;
             }

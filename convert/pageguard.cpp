@@ -31,10 +31,22 @@ void PageGuard::NoteItem(const std::string &path)
 {
     if (!FSeenItems.insert(path).second)
         return;
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0)
-        FItemFiles.insert(IdOf(st));
     FItemLocations.insert(LocationOf(path));
+    struct stat st;
+    if (FItemFilesKnown && ::stat(path.c_str(), &st) == 0)
+        FItemFiles.insert(IdOf(st));
+}
+
+const std::set<FileId> &PageGuard::ItemFiles()
+{
+    if (!FItemFilesKnown) {
+        FItemFilesKnown = true;
+        struct stat st;
+        for (const std::string &path : FSeenItems)
+            if (::stat(path.c_str(), &st) == 0)
+                FItemFiles.insert(IdOf(st));
+    }
+    return FItemFiles;
 }
 
 bool PageGuard::MayWrite(FileId text, const std::string &pagePath, bool &pageExists,
@@ -43,7 +55,7 @@ bool PageGuard::MayWrite(FileId text, const std::string &pagePath, bool &pageExi
     pageExists = ::stat(pagePath.c_str(), &existingPage) == 0;
     if (pageExists) {
         const FileId page = IdOf(existingPage);
-        if (page == text || FItemFiles.count(page) != 0)
+        if (page == text || ItemFiles().count(page) != 0)
             return false;
         if (!S_ISREG(existingPage.st_mode) || IsReadOnly(existingPage))
             return false;

@@ -42,8 +42,12 @@ private:
     // place whether or not a file is there yet.
     using Location = std::pair<FileId, std::string>;
     Location LocationOf(const std::string &path);
+    // The files the items name, looked up when a page is first found to exist
+    // (a fresh batch, whose pages are all new, needs none of them).
+    const std::set<FileId> &ItemFiles();
 
     std::set<std::string> FSeenItems;
+    bool FItemFilesKnown = false;
     std::set<FileId> FItemFiles;
     std::set<Location> FItemLocations;
     std::map<Location, FileId> FWrittenPages;

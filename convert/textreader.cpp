@@ -95,6 +95,9 @@ void TextReader::ReadChunk(bool dropCR)
 
 void TextReader::Rewind()
 {
+    // Nothing read yet: already at the first byte.
+    if (FAtFirstByte && FBegin == FEnd)
+        return;
     FBegin = FBuffer;
     if (FWholeTextEnd) {
         FEnd = FWholeTextEnd;

@@ -177,6 +177,13 @@ TEST_F(BatchRun, PageNeverReplacesATextOfTheList)
         EXPECT_EQ(Exists(P("a.htm")), exists);
     }
     EXPECT_EQ(ReadFile(P("a.htm")), "a text\n");
+
+    // The page is a later item's file under another name.
+    ::link(P("a.htm").c_str(), P("b.txt").c_str());
+    RecordingSink sink;
+    ConvertFiles(StringItemList({P("a.txt"), P("b.txt")}), ConversionOptions(), sink);
+    EXPECT_EQ(sink.Reports, std::vector<Report>{Error("不能新建文件!", P("a.htm"))});
+    EXPECT_EQ(ReadFile(P("b.txt")), "a text\n");
 }
 
 TEST_F(BatchRun, ReadOnlyPageOrFolderIsNotReplaced)
