@@ -279,6 +279,26 @@ TEST(PageWriter, LongMixedBodyMatchesPlainModel)
     EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
 }
 
+// A first line longer than any buffer is read again from the text for the
+// title and the heading, with the body after it.
+TEST(PageWriter, FirstLineLongerThanTheBuffers)
+{
+    std::string line;
+    for (int i = 1; line.size() < 3 * TextReader::kDefaultBufferSize; ++i)
+        line += (i % 7 == 0) ? "\t" : (i % 3 == 0 ? " " : "word");
+    const std::string text = "\r\n  " + line + "\r\nbody\r\n";
+    const std::string converted = ModelBody(line);
+    const std::string page =
+        Lines({"<html>", "<head>", "<title>", converted + "</title>", "</head>",
+               "<body bgcolor=#FFFFFF text=#000000>", "",
+               "<center><h2><font color=#000000>" + converted + "</font></h2>", "</center>",
+               "<font size=4>", "body<br>", "</font>", "", "</body>", "</html>"});
+    ConversionOptions options;
+    options.StripLeadingSpace = true;
+    EXPECT_EQ(Convert(text, options), page);
+    EXPECT_EQ(Convert(text, options, 1000, 100), page);
+}
+
 TEST(TextReader, FailedReadEndsInputAndIsReported)
 {
     // Reading a folder fails (EISDIR), as a failing disk would.
