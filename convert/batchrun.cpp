@@ -66,24 +66,14 @@ struct Buffers
     std::unique_ptr<char[]> Write{new char[TextWriter::kDefaultBufferSize]};
 };
 
-std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
-                                   PageGuard &guard, Buffers &buffers)
+// Writes the page of the open text to a new file that replaces the page only
+// when complete.
+std::optional<Failure> WritePageFile(int textFd, const std::string &textPath,
+                                     const std::string &pagePath, const struct stat *oldPage,
+                                     const ConversionOptions &options, Buffers &buffers)
 {
-    struct stat textStatus;
-    const int textFd = OpenText(textPath, textStatus);
-    if (textFd < 0)
-        return Failure{kCannotOpen, textPath};
-    FdCloser closeText(textFd);
-
-    const std::string pagePath = PageFileName(textPath);
-    const FileId text{textStatus.st_dev, textStatus.st_ino};
-    bool pageExists = false;
-    struct stat pageStatus;
-    if (!guard.MayWrite(text, pagePath, pageExists, pageStatus))
-        return Failure{kCannotCreate, pagePath};
-
     PageFile page;
-    if (!page.Create(pagePath, pageExists ? &pageStatus : nullptr))
+    if (!page.Create(pagePath, oldPage))
         return Failure{kCannotCreate, pagePath};
 
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
@@ -102,6 +92,27 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     case PageFile::CommitResult::Done:
         break;
     }
+    return std::nullopt;
+}
+
+std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
+                                   PageGuard &guard, Buffers &buffers)
+{
+    struct stat textStatus;
+    const int textFd = OpenText(textPath, textStatus);
+    if (textFd < 0)
+        return Failure{kCannotOpen, textPath};
+    FdCloser closeText(textFd);
+
+    const std::string pagePath = PageFileName(textPath);
+    const FileId text{textStatus.st_dev, textStatus.st_ino};
+    bool pageExists = false;
+    struct stat pageStatus;
+    if (!guard.MayWrite(text, pagePath, pageExists, pageStatus))
+        return Failure{kCannotCreate, pagePath};
+    if (auto failure = WritePageFile(textFd, textPath, pagePath, pageExists ? &pageStatus : nullptr,
+                                     options, buffers))
+        return failure;
     guard.Written(text, pagePath);
     return std::nullopt;
 }
