@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -33,9 +34,13 @@ private:
     void Write()
     {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        const qint64 cpuNs = qint64(cpu.tv_sec) * 1000000000 + cpu.tv_nsec;
         QFile file(FPath);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(QByteArray::number(qint64(std::chrono::nanoseconds(now).count())) + '\n');
+            file.write(QByteArray::number(qint64(std::chrono::nanoseconds(now).count())) + ' ' +
+                       QByteArray::number(cpuNs) + '\n');
         deleteLater();
     }
 
