@@ -107,6 +107,9 @@ struct UnchangedScheme
     static char *EncodeShort(unsigned char c, char *out) { return Encode(c, out); }
 };
 
+// A run of "&nbsp;" fills at least this much.
+constexpr int kNbspFill = 192;
+
 #if defined(__SSE2__) && !defined(QM_PORTABLE_ENCODER)
 constexpr int kBlock = 16;
 
@@ -133,6 +136,25 @@ void CopyBlock(char *out, const char *in)
 {
     _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
                      _mm_loadu_si128(reinterpret_cast<const __m128i *>(in)));
+}
+
+// Writes "&nbsp;" times size / 6 (and more, up to kNbspFill) from a pattern
+// held in registers, 48 bytes a turn. The first turns are taken whatever the
+// size: a loop whose length varies from run to run is mispredicted.
+void FillNbsp(char *out, int size, const char *pattern)
+{
+    const __m128i a = LoadBlock(pattern), b = LoadBlock(pattern + 16), c = LoadBlock(pattern + 32);
+    const auto turn = [&](int at) {
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at), a);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at + 16), b);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + at + 32), c);
+    };
+    turn(0);
+    turn(48);
+    turn(96);
+    turn(144);
+    for (int done = kNbspFill; done < size; done += 48)
+        turn(done);
 }
 #else
 constexpr int kBlock = 8;
@@ -165,6 +187,12 @@ unsigned BytesEqual(const char *in, char c)
 void CopyBlock(char *out, const char *in)
 {
     std::memcpy(out, in, kBlock);
+}
+
+void FillNbsp(char *out, int size, const char *pattern)
+{
+    for (int done = 0; done < std::max(size, kNbspFill); done += 48)
+        std::memcpy(out + done, pattern, 48);
 }
 #endif
 
@@ -233,20 +261,14 @@ void CopyRun(char *out, const char *in, int size)
     } while (copied < size);
 }
 
-// Blocks and replacements are stored whole: the output needs this much room
-// behind the bytes that count.
-constexpr std::size_t kSlack = std::max<std::size_t>(kRunCopy, kWidth);
+// Blocks, replacements and runs of "&nbsp;" are stored whole: the output needs
+// this much room behind the bytes that count.
+constexpr std::size_t kSlack = std::max<std::size_t>({kRunCopy, kWidth, kNbspFill});
 
-// The markup of the longest run of blanks in a window, every tab being four
-// spaces' worth, with room for the last copy's spill.
+// Eight times "&nbsp;": the pattern that runs of blanks are written from.
 constexpr int kNbspLength = 6;
-constexpr std::array<char, kWindow * 4 *kNbspLength + kRunCopy> kNbspRun = [] {
-    std::array<char, kWindow * 4 * kNbspLength + kRunCopy> run{};
-    for (std::size_t i = 0; i + kNbspLength <= run.size(); i += kNbspLength)
-        for (int k = 0; k < kNbspLength; ++k)
-            run[i + k] = "&nbsp;"[k];
-    return run;
-}();
+constexpr char kNbspPattern[] = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+static_assert(sizeof kNbspPattern - 1 == 48);
 
 // The number of bits set, without a branch (std::popcount may become a
 // library call on processors without the instruction).
@@ -273,8 +295,7 @@ int WriteBlankRun(std::uint64_t blanks, std::uint64_t tabs, int at, char *&out)
     const int length = after ? std::countr_zero(after) : kWindow - at;
     const int tabCount = CountBits((tabs >> at) & LowBits(length));
     const int size = (length + 3 * tabCount) * kNbspLength;
-    // Not memcpy: for sizes like these it may become a slow string move.
-    CopyRun(out, kNbspRun.data(), size);
+    FillNbsp(out, size, kNbspPattern);
     out += size;
     return at + length;
 }
@@ -321,6 +342,7 @@ template <typename Scheme> char *Encode(const char *in, const char *end, char *o
 // Encodes in slices that fit the room left in the page's buffer.
 template <typename Scheme> void WriteEncoded(TextWriter &page, const char *begin, const char *end)
 {
+    static_assert(Scheme::MaxGrowth + kSlack <= TextWriter::kMinimumBufferSize);
     constexpr std::size_t kMinSlice = 256;
     constexpr std::size_t kMinRoom = kMinSlice * Scheme::MaxGrowth + kSlack;
     while (begin < end) {

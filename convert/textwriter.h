@@ -12,8 +12,8 @@ class TextWriter
 {
 public:
     static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
-    // CR LF and a converted tab must always fit.
-    static constexpr std::size_t kMinimumBufferSize = 64;
+    // Room for the encoders' largest piece with its slack.
+    static constexpr std::size_t kMinimumBufferSize = 1024;
 
     // Writes to `fd`, which stays owned by the caller, through `buffer` (at
     // least kMinimumBufferSize bytes).
