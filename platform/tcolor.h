@@ -19,7 +19,10 @@ constexpr TColor clSilver = 0x00C0C0C0;
 constexpr TColor clFuchsia = 0x00FF00FF;
 
 // System colours (top bit set, index in the low byte).
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | unsigned(index)); }
+constexpr TColor SystemColor(int index)
+{
+    return static_cast<TColor>(0x80000000u | unsigned(index));
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);
@@ -39,7 +42,10 @@ constexpr TColor clBtnText = SystemColor(18);
 constexpr TColor clInactiveCaptionText = SystemColor(19);
 constexpr TColor clBtnHighlight = SystemColor(20);
 
-constexpr bool IsSystemColor(TColor c) { return (static_cast<std::uint32_t>(c) & 0x80000000u) != 0; }
+constexpr bool IsSystemColor(TColor c)
+{
+    return (static_cast<std::uint32_t>(c) & 0x80000000u) != 0;
+}
 
 // The plain 0x00BBGGRR value of a colour; system colours are looked up in
 // the application palette.
