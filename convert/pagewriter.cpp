@@ -97,7 +97,8 @@ void WriteHeading(TextReader &text, TextWriter &page, const ConversionOptions &o
         page.Write("\n</center>");
 }
 
-void WriteMarkupPage(TextReader &text, TextWriter &page, const ConversionOptions &options)
+// The head with the title, and the body tag.
+void WriteHead(TextReader &text, TextWriter &page, const ConversionOptions &options)
 {
     page.Write("<html>\n<head>\n<title>\n");
     if (options.TitleFromFirstLine)
@@ -106,19 +107,23 @@ void WriteMarkupPage(TextReader &text, TextWriter &page, const ConversionOptions
         page.Write("htm文档\n");
     page.Write("</title>\n</head>\n<body bgcolor=#" + ColorToHex(options.PageColor) + " text=#" +
                ColorToHex(options.TextColor) + ">\n");
+}
 
-    // Nothing is written between the body tag and the heading: the first kept
-    // byte of the strip step belongs to the heading's line (dropped with it)
-    // or, without a heading, to the body text.
-    if (options.HeadingFromFirstLine)
-        WriteHeading(text, page, options);
-
+// Goes to where the body text starts: past the leading white space if it is
+// stripped, and past the heading's line if there is a heading. The first kept
+// byte of the strip belongs to the heading's line (and is dropped with it) or,
+// without a heading, to the body text: nothing is written here.
+void SkipToBody(TextReader &text, const ConversionOptions &options)
+{
     text.Rewind();
     if (options.StripLeadingSpace)
         SkipWhiteSpace(text);
     if (options.HeadingFromFirstLine)
         SkipLine(text);
+}
 
+void WriteBody(TextReader &text, TextWriter &page, const ConversionOptions &options)
+{
     if (options.KeepFormat) {
         page.Write("<pre><font size=" + options.BodySize + ">");
         CopyRest(text, page);
@@ -128,6 +133,15 @@ void WriteMarkupPage(TextReader &text, TextWriter &page, const ConversionOptions
         ConvertRest(text, page);
         page.Write("\n</font>\n\n</body>\n</html>\n");
     }
+}
+
+void WriteMarkupPage(TextReader &text, TextWriter &page, const ConversionOptions &options)
+{
+    WriteHead(text, page, options);
+    if (options.HeadingFromFirstLine)
+        WriteHeading(text, page, options);
+    SkipToBody(text, options);
+    WriteBody(text, page, options);
 }
 
 } // namespace
