@@ -96,6 +96,7 @@ TEST_F(LayoutTest, MainWindowAndFrameHaveTheirDesignedSizes)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvel Marlune v1.10"));
     EXPECT_EQ(form.size(), QSize(720, 328));
     EXPECT_EQ(form.pos(), QPoint(43, 109));
+    EXPECT_EQ(form.minimumWidth(), 130);
     EXPECT_EQ(form.vekForm1->geometry(), QRect(1, 0, 718, 327));
     EXPECT_EQ(form.vekForm1->Caption(), QStringLiteral("Quorvel Marlune v1.10"));
     EXPECT_EQ(form.vekForm1->Color(), TColor(0x00E8E8E8));
@@ -140,6 +141,8 @@ TEST_F(LayoutTest, DialogAndItsControlsHaveTheirDesignedSizes)
 {
     EXPECT_EQ(morefont.windowTitle(), QStringLiteral("对文本大小进行详细设置"));
     EXPECT_EQ(morefont.size(), QSize(507, 343));
+    EXPECT_EQ(morefont.pos(), QPoint(152, 127));
+    EXPECT_EQ(morefont.minimumWidth(), 130);
     EXPECT_EQ(morefont.vekForm1->geometry(), QRect(1, 0, 505, 342));
     EXPECT_FALSE(morefont.isVisible());
 
