@@ -267,51 +267,6 @@ void TvekTitleBarButton::DoClick()
 }
 
 // ---------------------------------------------------------------------------
-// TvekTitleBarButtons
-
-TvekTitleBarButton *TvekTitleBarButtons::Add()
-{
-    FItems.push_back(std::make_unique<TvekTitleBarButton>(this));
-    Changed();
-    return FItems.back().get();
-}
-
-void TvekTitleBarButtons::Delete(int index)
-{
-    FItems.erase(FItems.begin() + index);
-    Changed();
-}
-
-void TvekTitleBarButtons::Clear()
-{
-    FItems.clear();
-    Changed();
-}
-
-int TvekTitleBarButtons::IndexOf(const TvekTitleBarButton *button) const
-{
-    for (int i = 0; i < Count(); ++i)
-        if (FItems[i].get() == button)
-            return i;
-    return -1;
-}
-
-void TvekTitleBarButtons::Assign(const TvekTitleBarButtons &source)
-{
-    if (&source == this)
-        return;
-    Clear();
-    for (int i = 0; i < source.Count(); ++i)
-        Add()->Assign(*source.Items(i));
-}
-
-void TvekTitleBarButtons::Changed()
-{
-    if (FTitleBar)
-        FTitleBar->update();
-}
-
-// ---------------------------------------------------------------------------
 // TvekTitleBarSection
 
 TvekTitleBarSection::TvekTitleBarSection(TvekTitleBarSections *collection) : FCollection(collection)
@@ -381,51 +336,6 @@ void TvekTitleBarSection::Assign(const TvekTitleBarSection &source)
     SetPicture(source.FPicture);
     SetStretch(source.FStretch);
     SetAutoSize(source.FAutoSize);
-}
-
-// ---------------------------------------------------------------------------
-// TvekTitleBarSections
-
-TvekTitleBarSection *TvekTitleBarSections::Add()
-{
-    FItems.push_back(std::make_unique<TvekTitleBarSection>(this));
-    Changed();
-    return FItems.back().get();
-}
-
-void TvekTitleBarSections::Delete(int index)
-{
-    FItems.erase(FItems.begin() + index);
-    Changed();
-}
-
-void TvekTitleBarSections::Clear()
-{
-    FItems.clear();
-    Changed();
-}
-
-int TvekTitleBarSections::IndexOf(const TvekTitleBarSection *section) const
-{
-    for (int i = 0; i < Count(); ++i)
-        if (FItems[i].get() == section)
-            return i;
-    return -1;
-}
-
-void TvekTitleBarSections::Assign(const TvekTitleBarSections &source)
-{
-    if (&source == this)
-        return;
-    Clear();
-    for (int i = 0; i < source.Count(); ++i)
-        Add()->Assign(*source.Items(i));
-}
-
-void TvekTitleBarSections::Changed()
-{
-    if (FTitleBar)
-        FTitleBar->update();
 }
 
 // ---------------------------------------------------------------------------

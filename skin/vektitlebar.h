@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tcolor.h"
+#include "vekcollection.h"
 #include "vekthemes.h"
 
 #include <QFont>
@@ -85,26 +86,11 @@ private:
 
 // The buttons of a title bar; any change repaints the bar.
 class TvekTitleBarButtons
+    : public TvekCollection<TvekTitleBarButtons, TvekTitleBarButton, TvekTitleBar>
 {
 public:
-    explicit TvekTitleBarButtons(TvekTitleBar *titleBar) : FTitleBar(titleBar) {}
-    TvekTitleBarButtons(const TvekTitleBarButtons &) = delete;
-    TvekTitleBarButtons &operator=(const TvekTitleBarButtons &) = delete;
-
-    TvekTitleBarButton *Add();
-    void Delete(int index);
-    void Clear();
-    int Count() const { return int(FItems.size()); }
-    TvekTitleBarButton *Items(int index) const { return FItems.at(index).get(); }
-    int IndexOf(const TvekTitleBarButton *button) const;
-    // Replaces the items with copies of another collection's.
-    void Assign(const TvekTitleBarButtons &source);
-    TvekTitleBar *TitleBar() const { return FTitleBar; }
-    void Changed();
-
-private:
-    TvekTitleBar *FTitleBar;
-    std::vector<std::unique_ptr<TvekTitleBarButton>> FItems;
+    using TvekCollection::TvekCollection;
+    TvekTitleBar *TitleBar() const { return Owner(); }
 };
 
 // One background piece of the title bar; an item of TvekTitleBarSections.
@@ -140,25 +126,11 @@ private:
 
 // The background sections of a title bar; any change repaints the bar.
 class TvekTitleBarSections
+    : public TvekCollection<TvekTitleBarSections, TvekTitleBarSection, TvekTitleBar>
 {
 public:
-    explicit TvekTitleBarSections(TvekTitleBar *titleBar) : FTitleBar(titleBar) {}
-    TvekTitleBarSections(const TvekTitleBarSections &) = delete;
-    TvekTitleBarSections &operator=(const TvekTitleBarSections &) = delete;
-
-    TvekTitleBarSection *Add();
-    void Delete(int index);
-    void Clear();
-    int Count() const { return int(FItems.size()); }
-    TvekTitleBarSection *Items(int index) const { return FItems.at(index).get(); }
-    int IndexOf(const TvekTitleBarSection *section) const;
-    void Assign(const TvekTitleBarSections &source);
-    TvekTitleBar *TitleBar() const { return FTitleBar; }
-    void Changed();
-
-private:
-    TvekTitleBar *FTitleBar;
-    std::vector<std::unique_ptr<TvekTitleBarSection>> FItems;
+    using TvekCollection::TvekCollection;
+    TvekTitleBar *TitleBar() const { return Owner(); }
 };
 
 // The skinned caption strip of a window: picture sections, a row of buttons
