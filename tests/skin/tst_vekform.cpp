@@ -1,6 +1,7 @@
 #include "vekform.h"
 
 #include "bitmapresource.h"
+#include "mouseinput.h"
 #include "scripteddialogservices.h"
 #include "tform.h"
 #include "vekbutton.h"
@@ -14,15 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void SendMouse(QWidget *widget, QEvent::Type type, const QPoint &pos,
-               Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 // The program's main window: a form whose panel is 718 x 327.
 class MainWindowFrame : public ::testing::Test

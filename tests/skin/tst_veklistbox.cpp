@@ -1,3 +1,4 @@
+#include "mouseinput.h"
 #include "vekbutton.h"
 #include "vekcombobox.h"
 #include "vekform.h"
@@ -7,7 +8,6 @@
 #include "vekthemes.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -22,14 +22,6 @@ namespace {
 QColor Rgb(TColor color)
 {
     return ToQColor(ColorToRGB(color));
-}
-
-void SendMouse(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 // The thumb of the list's own vertical bar, as its style lays it out.
@@ -194,10 +186,10 @@ TEST_F(ListBoxTest, DraggingScrollsByWholeItemsAndSnapsToTheTopItem)
     const int room = track->height() - length;
     ASSERT_EQ(bar->Max(), 12);
 
-    SendMouse(track, QEvent::MouseButtonPress, QPoint(8, 1), Qt::LeftButton, Qt::LeftButton);
-    SendMouse(track, QEvent::MouseMove, QPoint(8, 30), Qt::NoButton, Qt::LeftButton);
+    Press(track, QPoint(8, 1));
+    MoveHeld(track, QPoint(8, 30));
     EXPECT_EQ(Native()->value(), 0); // the first move only computes a value
-    SendMouse(track, QEvent::MouseMove, QPoint(8, 31), Qt::NoButton, Qt::LeftButton);
+    MoveHeld(track, QPoint(8, 31));
     // The second move scrolls the list to the value of the first, a whole item...
     const int top = (30 - length / 2) * 12 / room;
     ASSERT_GT(top, 0);
@@ -205,7 +197,7 @@ TEST_F(ListBoxTest, DraggingScrollsByWholeItemsAndSnapsToTheTopItem)
     EXPECT_EQ(list->indexAt(QPoint(5, 2)).row(), top);
     // ...and the slider stands where that top item puts it, not under the pointer.
     EXPECT_EQ(slider->y(), top * room / 12);
-    SendMouse(track, QEvent::MouseButtonRelease, QPoint(8, 31), Qt::LeftButton, Qt::NoButton);
+    Release(track, QPoint(8, 31));
 }
 
 TEST_F(ListBoxTest, BarFollowsMovesAndResizes)

@@ -1,10 +1,10 @@
 #include "bitmapresource.h"
+#include "mouseinput.h"
 #include "vekbutton.h"
 #include "vekimagepanel.h"
 #include "vekscrollbar.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -13,28 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Delivers one mouse event straight to a control.
-void SendMouse(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void Press(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
-{
-    SendMouse(w, QEvent::MouseButtonPress, p, b, b);
-}
-void MoveHeld(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
-{
-    SendMouse(w, QEvent::MouseMove, p, Qt::NoButton, b);
-}
-void Release(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton)
-{
-    SendMouse(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
-}
 
 // One tick of a button's auto-repeat, as its timer would give it.
 void RepeatTick(TvekImageButton *button)

@@ -2,13 +2,13 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
+#include "mouseinput.h"
 #include "scripteddialogservices.h"
 #include "tform.h"
 #include "vekpublic.h"
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -20,34 +20,6 @@ QImage Solid(int w, int h, QRgb rgb)
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(rgb);
     return image;
-}
-
-// Mouse input delivered straight to the bar, with the global position
-// following the bar's place on the screen.
-void SendMouse(QWidget *widget, QEvent::Type type, const QPoint &pos,
-               Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-// A drag as the platform reports it: the global position follows the
-// pointer, wherever the window has moved meanwhile.
-void SendMouseAt(QWidget *widget, QEvent::Type type, const QPoint &pos, const QPoint &global)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(global), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void Click(QWidget *widget, const QPoint &pos)
-{
-    SendMouse(widget, QEvent::MouseButtonPress, pos);
-    SendMouse(widget, QEvent::MouseButtonRelease, pos);
 }
 
 constexpr QRgb red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF, black = 0xFF000000,
