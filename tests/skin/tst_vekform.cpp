@@ -3,6 +3,7 @@
 #include "bitmapresource.h"
 #include "mouseinput.h"
 #include "scripteddialogservices.h"
+#include "skinnedwindow.h"
 #include "tform.h"
 #include "vekbutton.h"
 #include "vekpublic.h"
@@ -17,18 +18,11 @@
 namespace {
 
 // The program's main window: a form whose panel is 718 x 327.
-class MainWindowFrame : public ::testing::Test
+class MainWindowFrame : public SkinnedWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        form = new TvekForm(&host);
-        form->SetWidth(718);
-        form->SetHeight(327);
-    }
+    void SetUp() override { MakeFrame(718, 327); }
 
-    TForm host;
-    TvekForm *form = nullptr;
     ScriptedDialogServices dialogs;
 };
 

@@ -4,6 +4,7 @@
 #include "bitmapresource.h"
 #include "mouseinput.h"
 #include "scripteddialogservices.h"
+#include "skinnedwindow.h"
 #include "tform.h"
 #include "vekpublic.h"
 
@@ -379,15 +380,13 @@ TEST(TitleBarRules, AssignCopiesItems)
     EXPECT_EQ(to.Sections()->Items(0)->Width(), 97);
 }
 
-// A host window with a skinned frame, as the program's windows have.
-class FramedWindow : public ::testing::Test
+// A skinned window on the screen, its panel 400 x 200.
+class FramedWindow : public SkinnedWindowTest
 {
 protected:
     void SetUp() override
     {
-        form = new TvekForm(&host);
-        form->SetWidth(400);
-        form->SetHeight(200);
+        MakeFrame(400, 200);
         host.move(50, 60);
         host.show();
         bar = form->TitleBar();
@@ -395,8 +394,6 @@ protected:
 
     QPoint ButtonCentre(int index) const { return bar->ButtonRects()[index].center(); }
 
-    TForm host;
-    TvekForm *form = nullptr;
     TvekTitleBar *bar = nullptr;
 };
 
