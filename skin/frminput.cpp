@@ -18,16 +18,9 @@ TfrmInput::TfrmInput(QWidget *owner) : TDialogWindow(owner, 334, 147)
     edtValue = new QLineEdit(vekForm1);
     edtValue->setGeometry(24, 66, 284, 21);
 
-    btnOK = new TvekButton(vekForm1);
-    btnOK->SetBounds(88, 102, 73, 25);
-    btnOK->SetTabStop(true);
-    btnOK->SetModalResult(mrOk);
+    btnOK = CreateModalButton(vekForm1, 88, 102, mrOk);
     btnOK->SetDefault(true);
-
-    btnCancel = new TvekButton(vekForm1);
-    btnCancel->SetBounds(173, 102, 73, 25);
-    btnCancel->SetTabStop(true);
-    btnCancel->SetModalResult(mrCancel);
+    btnCancel = CreateModalButton(vekForm1, 173, 102, mrCancel);
     btnCancel->SetCancel(true);
 
     SetWindowFont(font());

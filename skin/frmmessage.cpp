@@ -1,6 +1,7 @@
 #include "frmmessage.h"
 
 #include "tcolor.h"
+#include "vekbutton.h"
 #include "vekdlg.h"
 #include "vekform.h"
 #include "vektitlebar.h"
@@ -158,6 +159,15 @@ TvekForm *TDialogWindow::CreateFrame(int width, int height)
     frame->SetWidth(width);
     frame->SetHeight(height);
     return frame;
+}
+
+TvekButton *TDialogWindow::CreateModalButton(TvekForm *frame, int left, int top, int modalResult)
+{
+    auto *button = new TvekButton(frame);
+    button->SetBounds(left, top, 73, 25);
+    button->SetTabStop(true);
+    button->SetModalResult(modalResult);
+    return button;
 }
 
 void TDialogWindow::showEvent(QShowEvent *event)

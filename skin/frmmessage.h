@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class TvekButton;
 class TvekForm;
 
 // A plain label of fixed width that wraps its caption at word boundaries and
@@ -55,6 +56,9 @@ protected:
     // controls, one close button, a bold white "Tahoma" title, the panel
     // sized to width x height (which sizes the window around it).
     TvekForm *CreateFrame(int width, int height);
+    // A 73 x 25 button on the frame that stops on Tab and closes the window
+    // with its modal result.
+    TvekButton *CreateModalButton(TvekForm *frame, int left, int top, int modalResult);
 
     // A dialog takes the keyboard as soon as it shows.
     void showEvent(QShowEvent *event) override;

@@ -46,16 +46,9 @@ TfrmPass::TfrmPass(QWidget *owner) : TDialogWindow(owner, 300, 157)
     edtItem2 = new QLineEdit(vekForm1);
     edtItem2->setGeometry(90, 75, 160, 21);
 
-    btnOK = new TvekButton(vekForm1);
-    btnOK->SetBounds(68, 112, 73, 25);
-    btnOK->SetTabStop(true);
-    btnOK->SetModalResult(mrOk);
+    btnOK = CreateModalButton(vekForm1, 68, 112, mrOk);
     btnOK->SetDefault(true);
-
-    btnCancel = new TvekButton(vekForm1);
-    btnCancel->SetBounds(157, 112, 73, 25);
-    btnCancel->SetTabStop(true);
-    btnCancel->SetModalResult(mrCancel);
+    btnCancel = CreateModalButton(vekForm1, 157, 112, mrCancel);
     btnCancel->SetCancel(true);
 
     SetWindowFont(font());
