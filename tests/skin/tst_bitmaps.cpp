@@ -1,4 +1,5 @@
 #include "bitmapresource.h"
+#include "imagescan.h"
 #include "vekthemes.h"
 
 #include <QImage>
@@ -111,15 +112,6 @@ QString NameOf(TvekUIStyle style, int n)
     return kind == TvekType::Str ? GetThemeString(style, n) : QString();
 }
 
-bool HasFuchsia(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == kFuchsia)
-                return true;
-    return false;
-}
-
 class StyleBitmaps : public ::testing::TestWithParam<StyleSizes>
 {
 };
@@ -153,10 +145,10 @@ TEST_P(StyleBitmaps, SeeThroughPixelsWhereTheDrawingMasks)
     const bool buttonMasked = s.style == TvekUIStyle::BlueGlass;
     for (int n = 24; n <= 26; ++n) {
         const QImage button = LoadBitmapResource(NameOf(s.style, n));
-        EXPECT_EQ(HasFuchsia(button), buttonMasked) << NameOf(s.style, n).toStdString();
+        EXPECT_EQ(HasColor(button, kFuchsia), buttonMasked) << NameOf(s.style, n).toStdString();
     }
     for (int n = 27; n <= 34; ++n)
-        EXPECT_FALSE(HasFuchsia(LoadBitmapResource(NameOf(s.style, n))))
+        EXPECT_FALSE(HasColor(LoadBitmapResource(NameOf(s.style, n)), kFuchsia))
             << NameOf(s.style, n).toStdString();
     for (int n = 35; n <= 42; ++n)
         EXPECT_EQ(LoadBitmapResource(NameOf(s.style, n)).pixel(0, 0), kFuchsia)
@@ -168,11 +160,11 @@ TEST_P(StyleBitmaps, SeeThroughPixelsWhereTheDrawingMasks)
             EXPECT_EQ(button.pixel(0, button.height() - 1), kFuchsia)
                 << NameOf(s.style, n).toStdString();
         } else {
-            EXPECT_FALSE(HasFuchsia(button)) << NameOf(s.style, n).toStdString();
+            EXPECT_FALSE(HasColor(button, kFuchsia)) << NameOf(s.style, n).toStdString();
         }
     }
     for (int n = 85; n <= 91; ++n)
-        EXPECT_FALSE(HasFuchsia(LoadBitmapResource(NameOf(s.style, n))))
+        EXPECT_FALSE(HasColor(LoadBitmapResource(NameOf(s.style, n)), kFuchsia))
             << NameOf(s.style, n).toStdString();
 }
 

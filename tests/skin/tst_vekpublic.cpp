@@ -1,4 +1,5 @@
 #include "desktop.h"
+#include "imagescan.h"
 #include "vekpublic.h"
 
 #include <QPainter>
@@ -49,11 +50,7 @@ void ExpectProbes(const QImage &canvas, const QImage &source, std::initializer_l
 
 bool Covered(const QImage &canvas)
 {
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            if (canvas.pixel(x, y) == background)
-                return false;
-    return true;
+    return !HasColor(canvas, background);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
+#include "imagescan.h"
 #include "mouseinput.h"
 #include "scripteddialogservices.h"
 #include "skinnedwindow.h"
@@ -125,15 +126,6 @@ QRect InkBox(const QImage &image, const QRect &area, QRgb background)
             if (image.pixel(x, y) != background)
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-bool HasColor(const QImage &image, const QRect &area, QRgb color)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) == color)
-                return true;
-    return false;
 }
 
 TEST_F(MainWindowBar, CaptionStartsAt24And4)
