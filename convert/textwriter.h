@@ -11,7 +11,8 @@
 class TextWriter
 {
 public:
-    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+    // Large writes: each write call costs the file system more than its bytes.
+    static constexpr std::size_t kDefaultBufferSize = 1024 * 1024;
     // Room for the encoders' largest piece with its slack.
     static constexpr std::size_t kMinimumBufferSize = 1024;
 
