@@ -261,25 +261,6 @@ void CopyRun(char *out, const char *in, int size)
     } while (copied < size);
 }
 
-// Copies kRunCopy bytes: all of a stretch between two stops of a window.
-void CopyStretch(char *out, const char *in)
-{
-    CopyBlock(out, in);
-    CopyBlock(out + kBlock, in + kBlock);
-}
-
-// The last byte of every kRunCopy bytes of a window. Encoding stops at each of
-// them as at a special byte (an ordinary one is encoded as itself), so that no
-// stretch of bytes copied whole is longer than one CopyStretch(): the lengths
-// of the stretches vary too much for a copying loop to be predicted.
-constexpr std::uint64_t StretchEnds()
-{
-    std::uint64_t ends = 0;
-    for (int at = kRunCopy - 1; at < kWindow; at += kRunCopy)
-        ends |= 1ull << at;
-    return ends;
-}
-
 // Blocks, replacements and runs of "&nbsp;" are stored whole: the output needs
 // this much room behind the bytes that count.
 constexpr std::size_t kSlack = std::max<std::size_t>({kRunCopy, kWidth, kNbspFill});
@@ -319,65 +300,39 @@ int WriteBlankRun(std::uint64_t blanks, std::uint64_t tabs, int at, char *&out)
     return at + length;
 }
 
-// Encodes the window at `in`, whose bytes that change are marked in `stops`
-// and which has no run of blanks: the bytes between two marked ones are copied
-// whole, and each marked byte gets its replacement. The loop is kept lean: it
-// runs once for every few bytes of a typical text.
-template <typename Scheme> char *EncodeStops(const char *in, std::uint64_t stops, char *out)
-{
-    const char *from = in;
-    do {
-        const char *at = in + std::countr_zero(stops);
-        CopyStretch(out, from);
-        out += at - from;
-        out = Scheme::EncodeShort(static_cast<unsigned char>(*at), out);
-        from = at + 1;
-        stops &= stops - 1;
-    } while (stops != 0);
-    return out;
-}
-
-// As EncodeStops(), for a window with runs of blanks: each run is written in
-// one piece.
-template <typename Scheme>
-char *EncodeWithRuns(const char *in, const WindowBytes &bytes, std::uint64_t stops, char *out)
-{
-    int done = 0;
-    do {
-        const int at = std::countr_zero(stops);
-        CopyStretch(out, in + done);
-        out += at - done;
-        if (bytes.RunStart >> at & 1) {
-            done = WriteBlankRun(bytes.Blank, bytes.Tab, at, out);
-            stops &= ~LowBits(done);
-        } else {
-            out = Scheme::EncodeShort(static_cast<unsigned char>(in[at]), out);
-            done = at + 1;
-            stops &= stops - 1;
-        }
-    } while (stops != 0);
-    return out;
-}
-
 // Encodes [in, end) to `out`, which has room for MaxGrowth bytes per input
 // byte plus kSlack. A window without special bytes is copied whole; in others
-// the stretches between special bytes are copied whole, and each special byte,
-// or each run of blanks, gets its replacement.
+// the runs between special bytes are copied whole, and each special byte, or
+// each run of blanks, gets its replacement.
 template <typename Scheme> char *Encode(const char *in, const char *end, char *out)
 {
-    for (; end - in >= kWindow + kReadAhead; in += kWindow) {
+    while (end - in >= kWindow + kReadAhead) {
         const WindowBytes bytes = LookAtWindow<Scheme>(in);
-        if (bytes.Special == 0) {
+        std::uint64_t special = bytes.Special;
+        if (special == 0) {
             CopyRun(out, in, kWindow);
+            in += kWindow;
             out += kWindow;
             continue;
         }
-        // The window's last byte is a stop: nothing is left behind it.
-        const std::uint64_t stops = bytes.Special | StretchEnds();
-        if (Scheme::HasBlankRuns && bytes.RunStart != 0)
-            out = EncodeWithRuns<Scheme>(in, bytes, stops, out);
-        else
-            out = EncodeStops<Scheme>(in, stops, out);
+        int done = 0;
+        do {
+            const int at = std::countr_zero(special);
+            CopyRun(out, in + done, at - done);
+            out += at - done;
+            // A single space (the common one between words) is cheaper alone.
+            if (Scheme::HasBlankRuns && (bytes.RunStart >> at & 1)) {
+                done = WriteBlankRun(bytes.Blank, bytes.Tab, at, out);
+                special &= ~LowBits(done);
+            } else {
+                out = Scheme::EncodeShort(static_cast<unsigned char>(in[at]), out);
+                done = at + 1;
+                special &= special - 1;
+            }
+        } while (special != 0);
+        CopyRun(out, in + done, kWindow - done);
+        out += kWindow - done;
+        in += kWindow;
     }
     while (in < end)
         out = Scheme::Encode(static_cast<unsigned char>(*in++), out);

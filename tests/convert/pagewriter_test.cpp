@@ -279,6 +279,47 @@ TEST(PageWriter, LongMixedBodyMatchesPlainModel)
     EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
 }
 
+// A plain model of the preformatted body: CRs dropped, line ends as CR LF.
+std::string ModelKeptBody(const std::string &text)
+{
+    std::string body;
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            body += '\r';
+        body += c;
+    }
+    return body;
+}
+
+// Line ends and CRs on their own, pairs split between windows and long
+// stretches with nothing to change, all through the fast paths.
+TEST(PageWriter, LongPreformattedBodyMatchesPlainModel)
+{
+    std::mt19937 random(11);
+    const char alphabet[] = {'a', ' ', '\n', '\r', '\t', '\xe4', 'b', 'c'};
+    std::string text = "x\n";
+    for (int i = 0; i < 300000; ++i) {
+        const bool dense = (i / 1000) % 2;
+        if (dense && random() % 4 == 0)
+            text += "\r\n";
+        else
+            text += alphabet[random() % (dense ? sizeof alphabet : 1)];
+    }
+    ConversionOptions options;
+    options.KeepFormat = true;
+    options.TitleFromFirstLine = false;
+    const std::string head = Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
+                                    "<body bgcolor=#FFFFFF text=#000000>", "",
+                                    "<center><h2><font color=#000000>x</font></h2>"}) +
+                             "</center><pre><font size=4>";
+    const std::string body = ModelKeptBody(text.substr(2));
+    const std::string tail = "</font></pre>\r\n</body>\r\n</html>\r\n";
+    EXPECT_EQ(Convert(text, options), head + body + tail);
+    EXPECT_EQ(Convert(text, options, 4093, 1000), head + body + tail);
+}
+
 // A first line longer than any buffer is read again from the text for the
 // title and the heading, with the body after it.
 TEST(PageWriter, FirstLineLongerThanTheBuffers)
