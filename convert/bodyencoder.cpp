@@ -1,5 +1,6 @@
 #include "bodyencoder.h"
 
+#include "markupavx512.h"
 #include "textwriter.h"
 
 #include <algorithm>
@@ -339,8 +340,11 @@ template <typename Scheme> char *Encode(const char *in, const char *end, char *o
     return out;
 }
 
+using Encoder = char *(const char *in, const char *end, char *out);
+
 // Encodes in slices that fit the room left in the page's buffer.
-template <typename Scheme> void WriteEncoded(TextWriter &page, const char *begin, const char *end)
+template <typename Scheme, Encoder EncodeSlice = Encode<Scheme>>
+void WriteEncoded(TextWriter &page, const char *begin, const char *end)
 {
     static_assert(Scheme::MaxGrowth + kSlack <= TextWriter::kMinimumBufferSize);
     constexpr std::size_t kMinSlice = 256;
@@ -352,7 +356,7 @@ template <typename Scheme> void WriteEncoded(TextWriter &page, const char *begin
         const std::size_t take =
             std::min<std::size_t>(end - begin, (room - kSlack) / Scheme::MaxGrowth);
         char *out = page.Reserve(take * Scheme::MaxGrowth + kSlack);
-        page.Commit(Encode<Scheme>(begin, begin + take, out));
+        page.Commit(EncodeSlice(begin, begin + take, out));
         begin += take;
     }
 }
@@ -361,7 +365,11 @@ template <typename Scheme> void WriteEncoded(TextWriter &page, const char *begin
 
 void WriteSpaceMarkup(TextWriter &page, const char *begin, const char *end)
 {
-    WriteEncoded<MarkupScheme>(page, begin, end);
+    static const bool wide = MarkupAvx512Available();
+    if (wide)
+        WriteEncoded<MarkupScheme, EncodeMarkupAvx512>(page, begin, end);
+    else
+        WriteEncoded<MarkupScheme>(page, begin, end);
 }
 
 void WriteUnchanged(TextWriter &page, const char *begin, const char *end)
