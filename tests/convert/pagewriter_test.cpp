@@ -279,6 +279,28 @@ TEST(PageWriter, LongMixedBodyMatchesPlainModel)
     EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
 }
 
+// Bodies of every length up to a few steps of the encoders, so that each way
+// a text can end inside a step is met.
+TEST(PageWriter, ShortBodiesMatchPlainModel)
+{
+    std::mt19937 random(5);
+    const char alphabet[] = {'a', ' ', '\t', '\n', '\r', '\xe4', '&'};
+    ConversionOptions options;
+    options.TitleFromFirstLine = false;
+    options.HeadingFromFirstLine = false;
+    const std::string head = Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
+                                    "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>"});
+    const std::string tail = "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
+    for (int length = 0; length <= 70; ++length) {
+        for (int round = 0; round < 4; ++round) {
+            std::string text;
+            for (int i = 0; i < length; ++i)
+                text += alphabet[random() % sizeof alphabet];
+            ASSERT_EQ(Convert(text, options), head + ModelBody(text) + tail) << length;
+        }
+    }
+}
+
 // A plain model of the preformatted body: CRs dropped, line ends as CR LF.
 std::string ModelKeptBody(const std::string &text)
 {
