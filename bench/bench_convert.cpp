@@ -340,12 +340,17 @@ void BenchManyFiles(const std::string &dir)
 int main(int argc, char *argv[])
 {
     std::size_t size = 64 * kMiB;
+    std::string only; // with --only=NAME, just that text (or "many")
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--wall")
+        const std::string arg = argv[i];
+        if (arg == "--wall")
             gWallClock = true;
+        else if (arg.starts_with("--only="))
+            only = arg.substr(7);
         else
             size = std::strtoul(argv[i], nullptr, 10) * kMiB;
     }
+    const auto wanted = [&](const char *name) { return only.empty() || only == name; };
     std::string dir = (std::filesystem::temp_directory_path() / "qm-bench-XXXXXX").string();
     if (!::mkdtemp(dir.data())) {
         std::perror("mkdtemp");
@@ -353,10 +358,14 @@ int main(int argc, char *argv[])
     }
     std::printf("best of %d rounds; MB/s of input by %s time\n", kRounds,
                 gWallClock ? "wall-clock" : "processor");
-    BenchOneText(dir, "typical", TypicalText(size, true));
-    BenchOneText(dir, "one-huge-line", TypicalText(size, false));
-    BenchOneText(dir, "mostly-white-space", WhiteSpaceText(size / 4));
-    BenchManyFiles(dir);
+    if (wanted("typical"))
+        BenchOneText(dir, "typical", TypicalText(size, true));
+    if (wanted("one-huge-line"))
+        BenchOneText(dir, "one-huge-line", TypicalText(size, false));
+    if (wanted("mostly-white-space"))
+        BenchOneText(dir, "mostly-white-space", WhiteSpaceText(size / 4));
+    if (wanted("many"))
+        BenchManyFiles(dir);
     std::filesystem::remove_all(dir);
     return 0;
 }
