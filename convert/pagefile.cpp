@@ -9,6 +9,9 @@
 
 namespace {
 
+// Mode 0666 lets the umask decide, as for any new file.
+constexpr mode_t kNewFileMode = 0666;
+
 // The temporary file's name: hidden, recognisably the page's, unique.
 std::string TempPathFor(const std::string &pagePath, unsigned tag)
 {
@@ -21,6 +24,34 @@ std::string TempPathFor(const std::string &pagePath, unsigned tag)
     return pagePath.substr(0, nameStart) + "." + name + suffix + ".tmp";
 }
 
+// A random tag for each temporary name, so that names seldom clash.
+unsigned NewTag()
+{
+    static std::minstd_rand tags(std::random_device{}());
+    return static_cast<unsigned>(tags());
+}
+
+std::string FolderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// An unnamed file is linked through its entry in /proc, which needs no
+// privilege.
+std::string ProcPathOf(int fd)
+{
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+bool CanLinkUnnamedFiles()
+{
+    static const bool procMounted = ::access("/proc/self/fd", F_OK) == 0;
+    return procMounted;
+}
+
 } // namespace
 
 PageFile::~PageFile()
@@ -31,35 +62,83 @@ PageFile::~PageFile()
 bool PageFile::Create(const std::string &pagePath, const struct stat *existingPage)
 {
     Discard();
-    static std::minstd_rand tags(std::random_device{}());
+    FPagePath = pagePath;
+    // An existing page is replaced by a rename, which needs a named file.
+    const bool created = (!existingPage && CreateUnnamed(pagePath)) || CreateNamed(pagePath);
+    if (created && existingPage && ::fchmod(FFd, existingPage->st_mode & 07777) != 0) {
+        Discard();
+        return false;
+    }
+    return created;
+}
+
+bool PageFile::CreateUnnamed(const std::string &pagePath)
+{
+    if (!CanLinkUnnamedFiles())
+        return false;
+    // Fails on file systems without unnamed files; the named way is tried then.
+    FFd = ::open(FolderOf(pagePath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+    return FFd >= 0;
+}
+
+bool PageFile::CreateNamed(const std::string &pagePath)
+{
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string tempPath = TempPathFor(pagePath, static_cast<unsigned>(tags()));
-        // Mode 0666 lets the umask decide, as for any new file.
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const std::string tempPath = TempPathFor(pagePath, NewTag());
+        const int fd =
+            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
             return false;
         FFd = fd;
         FTempPath = tempPath;
-        FPagePath = pagePath;
-        if (existingPage && ::fchmod(fd, existingPage->st_mode & 07777) != 0) {
-            Discard();
-            return false;
-        }
         return true;
+    }
+    return false;
+}
+
+// Gives the unnamed file the page's name, or, if a page has appeared there
+// meanwhile, a temporary name to be renamed over it.
+bool PageFile::LinkUnnamed()
+{
+    const std::string source = ProcPathOf(FFd);
+    if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, FPagePath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno != EEXIST)
+        return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string tempPath = TempPathFor(FPagePath, NewTag());
+        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            FTempPath = tempPath;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
     }
     return false;
 }
 
 PageFile::CommitResult PageFile::Commit()
 {
+    const bool unnamed = FTempPath.empty();
+    if (unnamed && !LinkUnnamed()) {
+        Discard();
+        return CommitResult::ReplaceFailed;
+    }
+    const bool linkedAsPage = unnamed && FTempPath.empty();
     const int fd = FFd;
     FFd = -1;
     if (::close(fd) != 0) {
+        // A page that is already in place came from this run: take it away.
+        if (linkedAsPage)
+            ::unlink(FPagePath.c_str());
         Discard();
         return CommitResult::CloseFailed;
     }
+    if (linkedAsPage)
+        return CommitResult::Done;
     if (::rename(FTempPath.c_str(), FPagePath.c_str()) != 0) {
         Discard();
         return CommitResult::ReplaceFailed;

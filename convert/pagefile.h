@@ -4,8 +4,12 @@
 #include <sys/types.h>
 
 // A page being written. The bytes go to a temporary file in the page's folder,
-// which replaces the page only when it is complete, so that a failure leaves
-// the old page (if any) as it was. An uncommitted temporary file is removed.
+// which takes the page's place only when it is complete, so that a failure
+// leaves the old page (if any) as it was. An uncommitted temporary file is
+// removed. Where the file system allows, a new page's temporary file has no
+// name until it is linked as the page (one step cheaper than a rename, and a
+// crash leaves nothing behind); otherwise it is a hidden file renamed over the
+// page.
 class PageFile
 {
 public:
@@ -26,7 +30,11 @@ public:
     void Discard();
 
 private:
+    bool CreateUnnamed(const std::string &pagePath);
+    bool CreateNamed(const std::string &pagePath);
+    bool LinkUnnamed();
+
     std::string FPagePath;
-    std::string FTempPath;
+    std::string FTempPath; // empty while the file has no name
     int FFd = -1;
 };

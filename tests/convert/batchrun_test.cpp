@@ -94,11 +94,16 @@ TEST_F(BatchRun, ConvertsEachTextBesideItAndReportsCompletion)
     EXPECT_EQ(ReadFile(P("a.htm")), kPage);
     EXPECT_TRUE(Exists(P("b.text.htm")));
     EXPECT_EQ(Sink.Pages, (std::vector<std::string>{P("a.htm"), P("b.text.htm")}));
-    // No temporary file is left; an existing page keeps its mode.
+    // No temporary file is left; an existing page keeps its mode, a new one
+    // gets the mode of any new file.
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.txt", "a.htm", "b.text.txt", "b.text.htm"}));
     struct stat st;
     ASSERT_EQ(::stat(P("a.htm").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    ASSERT_EQ(::stat(P("b.text.htm").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666u & ~umask);
 }
 
 TEST_F(BatchRun, SameTextTwiceIsConvertedTwice)
@@ -230,28 +235,24 @@ TEST_F(BatchRun, ReadFailureIsAnErrorAndLeavesNoPage)
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.txt", "a.htm", "mem.txt", "mem.htm"}));
 }
 
-TEST_F(BatchRun, WriteFailureIsAnErrorAndKeepsTheOldPage)
+// Runs the items with a file-size limit that makes the page's writes fail. The
+// limit is set in a child so that it cannot touch other tests; the child sends
+// its reports back, one "text|caption" line each.
+std::string RunWithFileSizeLimit(const std::vector<std::string> &items, rlim_t limitBytes)
 {
-    const std::string big(100000, 'x');
-    WriteFile(P("big.txt"), big);
-    WriteFile(P("big.htm"), "old page\n");
-    WriteFile(P("c.txt"), kText);
-
-    // A file-size limit makes the page's writes fail. It is set in a child so
-    // that it cannot touch other tests; the child sends its reports back.
     int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
+    if (::pipe(pipeFds) != 0)
+        return "no pipe";
     const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
         ::close(pipeFds[0]);
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit;
         ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 50000;
+        limit.rlim_cur = limitBytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
         RecordingSink sink;
-        ConvertFiles(StringItemList({P("big.txt"), P("c.txt")}), ConversionOptions(), sink);
+        ConvertFiles(StringItemList(items), ConversionOptions(), sink);
         std::string out;
         for (const auto &r : sink.Reports)
             out += r.Text + "|" + r.Caption + "\n";
@@ -266,11 +267,25 @@ TEST_F(BatchRun, WriteFailureIsAnErrorAndKeepsTheOldPage)
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
+    return WIFEXITED(status) ? reported : "child failed";
+}
 
-    EXPECT_EQ(reported, "写入文件出错!\n" + P("big.htm") + "|出错\n");
+// Whether or not a page was there before, a failed write leaves the folder
+// as it was.
+TEST_F(BatchRun, WriteFailureIsAnErrorAndKeepsTheOldPage)
+{
+    const std::string big(100000, 'x');
+    WriteFile(P("big.txt"), big);
+    WriteFile(P("big.htm"), "old page\n");
+    WriteFile(P("new.txt"), big);
+    WriteFile(P("c.txt"), kText);
+
+    EXPECT_EQ(RunWithFileSizeLimit({P("big.txt"), P("c.txt")}, 50000),
+              "写入文件出错!\n" + P("big.htm") + "|出错\n");
     EXPECT_EQ(ReadFile(P("big.htm")), "old page\n");
-    EXPECT_EQ(Listing(), (std::set<std::string>{"big.txt", "big.htm", "c.txt"}));
+    EXPECT_EQ(RunWithFileSizeLimit({P("new.txt"), P("c.txt")}, 50000),
+              "写入文件出错!\n" + P("new.htm") + "|出错\n");
+    EXPECT_EQ(Listing(), (std::set<std::string>{"big.txt", "big.htm", "new.txt", "c.txt"}));
 }
 
 // A list that grows while the run goes on, as a window's list could.
