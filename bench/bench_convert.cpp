@@ -24,7 +24,7 @@ namespace {
 
 constexpr std::size_t kMiB = 1024 * 1024;
 constexpr std::size_t kCopyBuffer = 64 * 1024;
-constexpr int kRounds = 5;
+constexpr int kRounds = 7;
 
 class NullSink : public MessageSink
 {
@@ -52,17 +52,25 @@ double Now()
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-// Runs `work` several times, each after an untimed `prepare`, and returns the
-// shortest time.
-double BestSeconds(const std::function<void()> &work, const std::function<void()> &prepare = {})
+// One kind of work to time, after an untimed preparation.
+struct Timed
 {
-    double best = 1e30;
+    std::function<void()> Prepare;
+    std::function<void()> Work;
+};
+
+// Runs every work once a round, in turn, so that all of them meet the same
+// state of the machine and its file system; returns the best time of each.
+std::vector<double> BestSecondsInTurn(const std::vector<Timed> &works)
+{
+    std::vector<double> best(works.size(), 1e30);
     for (int round = 0; round < kRounds; ++round) {
-        if (prepare)
-            prepare();
-        const double start = Now();
-        work();
-        best = std::min(best, Now() - start);
+        for (std::size_t k = 0; k < works.size(); ++k) {
+            works[k].Prepare();
+            const double start = Now();
+            works[k].Work();
+            best[k] = std::min(best[k], Now() - start);
+        }
     }
     return best;
 }
@@ -239,34 +247,36 @@ void BenchOneText(const std::string &dir, const char *name, const std::string &t
     SaveFile(path, text);
     std::printf("%s (%.0f MB)\n", name, text.size() / 1e6);
 
-    // Every round writes new files, as a first conversion does. The copy is
-    // timed before and after the rest, and its better time counts.
-    const auto timeCopy = [&] {
-        return BestSeconds([&] { CopyFile(path, copyPath); },
-                           [&] { std::filesystem::remove(copyPath); });
+    // Every round writes new files, as a first conversion does. A page and its
+    // floor are timed side by side, with the copy in the same rounds.
+    const auto removing = [](const std::string &file) {
+        return [file] { std::filesystem::remove(file); };
     };
-    double copy = timeCopy();
-    const double table = BestSeconds([&] { TableLoop(path, floorPath); },
-                                     [&] { std::filesystem::remove(floorPath); });
+    std::vector<Timed> works{{removing(copyPath), [&] { CopyFile(path, copyPath); }},
+                             {removing(floorPath), [&] { TableLoop(path, floorPath); }}};
+    std::vector<ConversionOptions> options(std::size(kModes));
+    std::vector<std::size_t> pageSizes;
+    NullSink sink;
+    for (std::size_t m = 0; m < std::size(kModes); ++m) {
+        kModes[m].Set(options[m]);
+        ConvertFiles(StringItemList({path}), options[m], sink);
+        const std::size_t pageSize = FileSize(page);
+        pageSizes.push_back(pageSize);
+        works.push_back(
+            {removing(page), [&, m] { ConvertFiles(StringItemList({path}), options[m], sink); }});
+        works.push_back({removing(floorPath), [&, pageSize] { WriteFloor(floorPath, pageSize); }});
+    }
+    const std::vector<double> best = BestSecondsInTurn(works);
+    const double copy = best[0], table = best[1];
     struct Result
     {
         const char *Name;
         double Convert, Floor, Growth;
     };
     std::vector<Result> results;
-    for (const Mode &mode : kModes) {
-        ConversionOptions options;
-        mode.Set(options);
-        NullSink sink;
-        const double convert =
-            BestSeconds([&] { ConvertFiles(StringItemList({path}), options, sink); },
-                        [&] { std::filesystem::remove(page); });
-        const std::size_t pageSize = FileSize(page);
-        const double floor = BestSeconds([&] { WriteFloor(floorPath, pageSize); },
-                                         [&] { std::filesystem::remove(floorPath); });
-        results.push_back({mode.Name, convert, floor, double(pageSize) / text.size()});
-    }
-    copy = std::min(copy, timeCopy());
+    for (std::size_t m = 0; m < std::size(kModes); ++m)
+        results.push_back(
+            {kModes[m].Name, best[2 + 2 * m], best[3 + 2 * m], double(pageSizes[m]) / text.size()});
 
     PrintRow("copy", text.size(), copy, copy);
     PrintRow("(scale: a table loop)", text.size(), table, copy);
@@ -305,32 +315,25 @@ void BenchManyFiles(const std::string &dir)
         }
     };
 
-    // The kinds take turns in every round, so that all of them meet the same
-    // state of the file system; the best round of each counts.
-    std::vector<std::pair<const char *, std::function<void()>>> kinds;
-    kinds.emplace_back("copy", [&] {
-        for (int i = 0; i < kFiles; ++i)
-            CopyFile(texts[i], folder + "/copy" + std::to_string(i) + ".out");
-    });
+    // The kinds take turns in every round, each in a fresh folder.
+    std::vector<const char *> names{"copy"};
+    std::vector<Timed> works{{freshTexts, [&] {
+                                  for (int i = 0; i < kFiles; ++i)
+                                      CopyFile(texts[i],
+                                               folder + "/copy" + std::to_string(i) + ".out");
+                              }}};
     for (const Mode &mode : kModes) {
-        kinds.emplace_back(mode.Name, [&] {
-            ConversionOptions options;
-            mode.Set(options);
-            NullSink sink;
-            ConvertFiles(StringItemList(texts), options, sink);
-        });
+        names.push_back(mode.Name);
+        works.push_back({freshTexts, [&] {
+                             ConversionOptions options;
+                             mode.Set(options);
+                             NullSink sink;
+                             ConvertFiles(StringItemList(texts), options, sink);
+                         }});
     }
-    std::vector<double> best(kinds.size(), 1e30);
-    for (int round = 0; round < kRounds; ++round) {
-        for (std::size_t k = 0; k < kinds.size(); ++k) {
-            freshTexts();
-            const double start = Now();
-            kinds[k].second();
-            best[k] = std::min(best[k], Now() - start);
-        }
-    }
-    for (std::size_t k = 0; k < kinds.size(); ++k)
-        PrintRow(kinds[k].first, total, best[k], best[0]);
+    const std::vector<double> best = BestSecondsInTurn(works);
+    for (std::size_t k = 0; k < works.size(); ++k)
+        PrintRow(names[k], total, best[k], best[0]);
     for (int i = 0; i < folders; ++i)
         std::filesystem::remove_all(dir + "/many" + std::to_string(i));
 }

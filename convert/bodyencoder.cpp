@@ -351,7 +351,7 @@ void WriteEncoded(TextWriter &page, const char *begin, const char *end)
     constexpr std::size_t kMinRoom = kMinSlice * Scheme::MaxGrowth + kSlack;
     while (begin < end) {
         if (page.Room() < kMinRoom)
-            page.Reserve(page.BufferSize());
+            page.Reserve(kMinRoom);
         const std::size_t room = page.Room();
         const std::size_t take =
             std::min<std::size_t>(end - begin, (room - kSlack) / Scheme::MaxGrowth);

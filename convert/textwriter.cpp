@@ -19,7 +19,7 @@ TextWriter::~TextWriter() = default;
 char *TextWriter::Reserve(std::size_t size)
 {
     if (FSize - FUsed < size)
-        WriteOut();
+        WriteOut(false);
     return FBuffer + FUsed;
 }
 
@@ -31,7 +31,7 @@ void TextWriter::Write(std::string_view text)
         // Each input byte gives at most two output bytes.
         const std::size_t room = FSize - FUsed;
         if (room < 2) {
-            WriteOut();
+            WriteOut(false);
             continue;
         }
         const std::size_t take = std::min<std::size_t>(end - in, room / 2);
@@ -55,17 +55,26 @@ void TextWriter::Write(std::string_view text)
 
 bool TextWriter::Flush()
 {
-    WriteOut();
+    WriteOut(true);
     return !FFailed;
 }
 
-void TextWriter::WriteOut()
+// Writes out the buffered bytes: all of them, or whole file pages only, so
+// that every write but the last starts and ends on a page boundary of the
+// file.
+void TextWriter::WriteOut(bool all)
 {
-    const char *data = FBuffer;
-    std::size_t left = FUsed;
-    FUsed = 0;
-    while (left > 0 && !FFailed) {
-        const ssize_t put = ::write(FFd, data, left);
+    const std::size_t carried = all || Carried() == 0 ? 0 : FUsed % kFilePage;
+    const std::size_t whole = FUsed - carried;
+    WriteAll(FBuffer, whole);
+    std::memmove(FBuffer, FBuffer + whole, carried);
+    FUsed = carried;
+}
+
+void TextWriter::WriteAll(const char *data, std::size_t size)
+{
+    while (size > 0 && !FFailed) {
+        const ssize_t put = ::write(FFd, data, size);
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
@@ -73,6 +82,6 @@ void TextWriter::WriteOut()
             break;
         }
         data += put;
-        left -= put;
+        size -= put;
     }
 }

@@ -30,20 +30,27 @@ public:
     void Write(std::string_view text);
 
     // Direct access for encoders that produce final page bytes: Reserve()
-    // returns room for at least `size` bytes (size <= BufferSize()), Commit()
+    // returns room for at least `size` bytes (size <= MaxReserve()), Commit()
     // takes the bytes written there up to `end`.
     char *Reserve(std::size_t size);
     void Commit(char *end) { FUsed = end - FBuffer; }
     // Free bytes behind the buffered output.
     std::size_t Room() const { return FSize - FUsed; }
-    std::size_t BufferSize() const { return FSize; }
+    std::size_t MaxReserve() const { return FSize - Carried(); }
 
     // Writes out what is buffered; false if any write failed.
     bool Flush();
     bool Failed() const { return FFailed; }
 
 private:
-    void WriteOut();
+    // Writes go out in whole file pages, which the file system takes far
+    // more cheaply than pieces that end inside a page; the rest of the
+    // buffered bytes (less than a page) waits for the next write.
+    static constexpr std::size_t kFilePage = 4096;
+    // Buffered bytes a write may leave behind: none for a small buffer.
+    std::size_t Carried() const { return FSize >= 4 * kFilePage ? kFilePage - 1 : 0; }
+    void WriteOut(bool all);
+    void WriteAll(const char *data, std::size_t size);
 
     int FFd;
     std::unique_ptr<char[]> FOwnBuffer;

@@ -277,6 +277,8 @@ TEST(PageWriter, LongMixedBodyMatchesPlainModel)
     const std::string tail = "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
     EXPECT_EQ(Convert(text, options), head + ModelBody(text) + tail);
     EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
+    // A buffer that writes whole file pages and keeps the rest for later.
+    EXPECT_EQ(Convert(text, options, 4093, 20000), head + ModelBody(text) + tail);
 }
 
 // Bodies of every length up to a few steps of the encoders, so that each way
@@ -340,6 +342,7 @@ TEST(PageWriter, LongPreformattedBodyMatchesPlainModel)
     const std::string tail = "</font></pre>\r\n</body>\r\n</html>\r\n";
     EXPECT_EQ(Convert(text, options), head + body + tail);
     EXPECT_EQ(Convert(text, options, 4093, 1000), head + body + tail);
+    EXPECT_EQ(Convert(text, options, 4093, 20000), head + body + tail);
 }
 
 // A first line longer than any buffer is read again from the text for the
