@@ -14,6 +14,8 @@
 #include <cstring>
 #include <immintrin.h>
 
+// Functions compiled for the wider instructions (only called once the processor
+// is known to have them); the small ones are always inlined into them.
 #define QM_ENTRY __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi,avx512vbmi2,popcnt")))
 #define QM_TARGET QM_ENTRY __attribute__((always_inline)) inline
 
