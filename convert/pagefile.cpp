@@ -31,6 +31,20 @@ unsigned NewTag()
     return static_cast<unsigned>(tags());
 }
 
+// Calls `create` with fresh temporary names beside the page until one is not
+// taken; returns the name that `create` took, or an empty string.
+template <typename Create> std::string TakeTempName(const std::string &pagePath, Create create)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string tempPath = TempPathFor(pagePath, NewTag());
+        if (create(tempPath))
+            return tempPath;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
 std::string FolderOf(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
@@ -83,19 +97,11 @@ bool PageFile::CreateUnnamed(const std::string &pagePath)
 
 bool PageFile::CreateNamed(const std::string &pagePath)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string tempPath = TempPathFor(pagePath, NewTag());
-        const int fd =
-            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd < 0)
-            return false;
-        FFd = fd;
-        FTempPath = tempPath;
-        return true;
-    }
-    return false;
+    FTempPath = TakeTempName(pagePath, [this](const std::string &tempPath) {
+        FFd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        return FFd >= 0;
+    });
+    return !FTempPath.empty();
 }
 
 // Gives the unnamed file the page's name, or, if a page has appeared there
@@ -103,21 +109,15 @@ bool PageFile::CreateNamed(const std::string &pagePath)
 bool PageFile::LinkUnnamed()
 {
     const std::string source = ProcPathOf(FFd);
-    if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, FPagePath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+    const auto linkAs = [&source](const std::string &path) {
+        return ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    };
+    if (linkAs(FPagePath))
         return true;
     if (errno != EEXIST)
         return false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string tempPath = TempPathFor(FPagePath, NewTag());
-        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) ==
-            0) {
-            FTempPath = tempPath;
-            return true;
-        }
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
+    FTempPath = TakeTempName(FPagePath, linkAs);
+    return !FTempPath.empty();
 }
 
 PageFile::CommitResult PageFile::Commit()

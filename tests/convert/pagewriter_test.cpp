@@ -259,6 +259,23 @@ std::string ModelBody(const std::string &text)
     return body;
 }
 
+// Options that leave the whole text to the body: a fixed title, no heading.
+ConversionOptions BodyOnly()
+{
+    ConversionOptions options;
+    options.TitleFromFirstLine = false;
+    options.HeadingFromFirstLine = false;
+    return options;
+}
+
+// The page that BodyOnly() gives for `text`, from the plain model.
+std::string ModelBodyOnlyPage(const std::string &text)
+{
+    return Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
+                  "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>"}) +
+           ModelBody(text) + "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
+}
+
 TEST(PageWriter, LongMixedBodyMatchesPlainModel)
 {
     std::mt19937 random(7);
@@ -269,16 +286,11 @@ TEST(PageWriter, LongMixedBodyMatchesPlainModel)
         const bool dense = (i / 1000) % 2;
         text += alphabet[random() % (dense ? sizeof alphabet : 2)];
     }
-    ConversionOptions options;
-    options.TitleFromFirstLine = false;
-    options.HeadingFromFirstLine = false;
-    const std::string head = Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
-                                    "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>"});
-    const std::string tail = "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
-    EXPECT_EQ(Convert(text, options), head + ModelBody(text) + tail);
-    EXPECT_EQ(Convert(text, options, 4093, 1000), head + ModelBody(text) + tail);
+    const ConversionOptions options = BodyOnly();
+    EXPECT_EQ(Convert(text, options), ModelBodyOnlyPage(text));
+    EXPECT_EQ(Convert(text, options, 4093, 1000), ModelBodyOnlyPage(text));
     // A buffer that writes whole file pages and keeps the rest for later.
-    EXPECT_EQ(Convert(text, options, 4093, 20000), head + ModelBody(text) + tail);
+    EXPECT_EQ(Convert(text, options, 4093, 20000), ModelBodyOnlyPage(text));
 }
 
 // Bodies of every length up to a few steps of the encoders, so that each way
@@ -287,18 +299,13 @@ TEST(PageWriter, ShortBodiesMatchPlainModel)
 {
     std::mt19937 random(5);
     const char alphabet[] = {'a', ' ', '\t', '\n', '\r', '\xe4', '&'};
-    ConversionOptions options;
-    options.TitleFromFirstLine = false;
-    options.HeadingFromFirstLine = false;
-    const std::string head = Lines({"<html>", "<head>", "<title>", "htm文档", "</title>", "</head>",
-                                    "<body bgcolor=#FFFFFF text=#000000>", "", "<font size=4>"});
-    const std::string tail = "\r\n</font>\r\n\r\n</body>\r\n</html>\r\n";
+    const ConversionOptions options = BodyOnly();
     for (int length = 0; length <= 70; ++length) {
         for (int round = 0; round < 4; ++round) {
             std::string text;
             for (int i = 0; i < length; ++i)
                 text += alphabet[random() % sizeof alphabet];
-            ASSERT_EQ(Convert(text, options), head + ModelBody(text) + tail) << length;
+            ASSERT_EQ(Convert(text, options), ModelBodyOnlyPage(text)) << length;
         }
     }
 }
