@@ -9,7 +9,12 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
-  xvfb xdotool x11-utils imagemagick fp-utils
+  xvfb xdotool x11-utils imagemagick fp-utils ccache
+  # desktop: a window manager, the accessibility bridge, Qt's translations, Wayland
+  openbox dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-xlib
+  qt6-translations-l10n qt6-wayland weston xdg-utils
+  # packaging checks
+  appstream desktop-file-utils lintian man-db dpkg-dev file bash-completion
 )
 
 missing=()
