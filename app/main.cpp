@@ -34,6 +34,7 @@ int main(int argc, char **argv)
             Form1 = &form1;
             Tfm_morefont morefont;
             fm_morefont = &morefont;
+            form1.SetTextSizeDialog(&morefont);
             ReportFirstPaint(&form1);
             form1.Show();
             application.exec();

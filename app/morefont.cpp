@@ -1,6 +1,7 @@
 #include "morefont.h"
 
 #include "appcontrols.h"
+#include "apptexts.h"
 #include "dialogservices.h"
 #include "tlabel.h"
 #include "vekbutton.h"
@@ -109,6 +110,16 @@ void Tfm_morefont::FillSizeLists()
     vekComboBox2->setCurrentIndex(3);
 }
 
+void Tfm_morefont::SetPreviewBackground(TColor color)
+{
+    Label3->SetColor(color);
+}
+
+void Tfm_morefont::ShowDialog()
+{
+    ShowModal();
+}
+
 void Tfm_morefont::ReadOptions(ConversionOptions &options) const
 {
     options.HeadingFromFirstLine = vekCheckBox1->Checked();
@@ -140,5 +151,5 @@ void Tfm_morefont::vekButton1Click(QObject *)
     if (ColorDialog1.Execute(this))
         Label3->SetFontColor(ColorDialog1.Color);
     else
-        DialogServices().MessageBox(QStringLiteral("不能打开颜色选择框!"), QStringLiteral("出错"));
+        DialogServices().MessageBox(kCannotOpenColorDialog, kErrorCaption);
 }

@@ -2,6 +2,7 @@
 
 #include "commondialogs.h"
 #include "conversionoptions.h"
+#include "textsizesettings.h"
 #include "tform.h"
 
 class QObject;
@@ -14,7 +15,8 @@ class TvekForm;
 // The heading and text-size dialog: whether the first line becomes a heading,
 // its centring, size and colour, and the body's text size. Its controls take
 // effect at once; OK and the title bar's close button both just close it.
-class Tfm_morefont : public TForm
+// The main window sees it only as its TTextSizeSettings.
+class Tfm_morefont : public TForm, public TTextSizeSettings
 {
     Q_OBJECT
 
@@ -39,8 +41,11 @@ public:
     void vekCheckBox1Click(QObject *Sender);
     void vekButton1Click(QObject *Sender);
 
-    // Puts the five options this dialog holds into `options`.
-    void ReadOptions(ConversionOptions &options) const;
+    // TTextSizeSettings: the preview label's background, ShowModal, and the
+    // five options this dialog holds.
+    void SetPreviewBackground(TColor color) override;
+    void ShowDialog() override;
+    void ReadOptions(ConversionOptions &options) const override;
 
 private:
     void CreateWindow();
@@ -53,5 +58,6 @@ private:
     void FillSizeLists();
 };
 
-// The text-size dialog, created hidden at start-up after the main window.
+// The text-size dialog, created hidden at start-up after the main window and
+// handed to it; the program's name for it, read by nothing else.
 extern Tfm_morefont *fm_morefont;

@@ -1,11 +1,12 @@
 #include "unit1.h"
 
 #include "appcontrols.h"
+#include "apptexts.h"
 #include "batchrun.h"
 #include "dialogservices.h"
 #include "listboxitems.h"
 #include "messagedialogsink.h"
-#include "morefont.h"
+#include "textsizesettings.h"
 #include "tlabel.h"
 #include "vekbutton.h"
 #include "vekdlg.h"
@@ -22,16 +23,7 @@ TForm1 *Form1 = nullptr;
 namespace {
 
 const QString kCaption = QStringLiteral("Quorvel Marlune v1.10");
-const QString kErrorCaption = QStringLiteral("出错");
 const char kMultiSelectHint[] = "按住Ctrl即可多选";
-const QString kColorDialogError = QStringLiteral("不能打开颜色选择框!");
-
-// The About text: five lines, the first indented by seven spaces, the third by ten.
-const QString kAboutText = QStringLiteral("       Quorvel Marlune v1.10\n"
-                                          "\n"
-                                          "          by Quorvel Marlune 2005,8\n"
-                                          "\n"
-                                          "Email:  quorvel.marlune@example.org");
 const QString kHomePage = QStringLiteral("https://quorvel-marlune.example.org/");
 
 // One push button of the window: where it stands, what it says and does.
@@ -222,12 +214,17 @@ void TForm1::CreateDialogs()
     vekMessageDialog1 = new TvekMessageDialog(this);
     vekMessageDialog1->setObjectName(QStringLiteral("vekMessageDialog1"));
     vekMessageDialog1->SetPosition(TPosition::poScreenCenter);
-    vekMessageDialog1->SetCaption(QStringLiteral("提示"));
+    vekMessageDialog1->SetCaption(kMessageDialogCaption);
     vekMessageDialog1->SetUIStyle(TvekUIStyle::DeepBlue);
     vekMessageDialog1->SetFont(WindowFont());
     vekMessageDialog1->SetButtonCount(1);
     vekMessageDialog1->SetIconType(TvekIconType::vekInformation);
-    vekMessageDialog1->SetText(QStringLiteral("Hello world!"));
+    vekMessageDialog1->SetText(kMessageDialogText);
+}
+
+void TForm1::SetTextSizeDialog(TTextSizeSettings *dialog)
+{
+    FTextSizeDialog = dialog;
 }
 
 void TForm1::SetTabOrder()
@@ -252,7 +249,7 @@ void TForm1::Button1Click(QObject *)
 {
     OpenDialog1.FileName = QStringLiteral("*.txt");
     if (!OpenDialog1.Execute(this)) {
-        DialogServices().MessageBox(QStringLiteral("不能打开文件!"), kErrorCaption);
+        DialogServices().MessageBox(kCannotOpenFile, kErrorCaption);
         return;
     }
     vekListBox1->addItems(OpenDialog1.Files);
@@ -270,8 +267,7 @@ void TForm1::vekButton3Click(QObject *)
         }
     }
     if (!removed)
-        ShowMessage(QStringLiteral("请先在列表框中选中要删除的文件！"), TvekIconType::vekWarning,
-                    QStringLiteral("警告"));
+        ShowMessage(kSelectFilesToDelete, TvekIconType::vekWarning, kWarningCaption);
 }
 
 void TForm1::vekButton2Click(QObject *)
@@ -290,8 +286,8 @@ ConversionOptions TForm1::ReadOptions() const
     options.KeepFormat = vekCheckBox4->Checked();
     options.PageColor = Label1->Color();
     options.TextColor = Label1->FontColor();
-    if (fm_morefont)
-        fm_morefont->ReadOptions(options);
+    if (FTextSizeDialog)
+        FTextSizeDialog->ReadOptions(options);
     return options;
 }
 
@@ -332,7 +328,7 @@ void TForm1::vekButton4Click(QObject *)
     if (ColorDialog1.Execute(this))
         Label1->SetFontColor(ColorDialog1.Color);
     else
-        DialogServices().MessageBox(kColorDialogError, kErrorCaption);
+        DialogServices().MessageBox(kCannotOpenColorDialog, kErrorCaption);
 }
 
 void TForm1::vekButton5Click(QObject *)
@@ -340,7 +336,7 @@ void TForm1::vekButton5Click(QObject *)
     if (ColorDialog1.Execute(this))
         Label1->SetColor(ColorDialog1.Color);
     else
-        DialogServices().MessageBox(kColorDialogError, kErrorCaption);
+        DialogServices().MessageBox(kCannotOpenColorDialog, kErrorCaption);
 }
 
 void TForm1::vekButton7Click(QObject *)
@@ -350,12 +346,14 @@ void TForm1::vekButton7Click(QObject *)
 
 void TForm1::vekButton8Click(QObject *)
 {
-    ShowMessage(kAboutText, TvekIconType::vekInformation, QStringLiteral("About"));
+    ShowMessage(kAboutText, TvekIconType::vekInformation, kAboutCaption);
 }
 
 // The dialog's preview shows the heading colour on the page's background.
 void TForm1::vekButton9Click(QObject *)
 {
-    fm_morefont->Label3->SetColor(Label1->Color());
-    fm_morefont->ShowModal();
+    if (!FTextSizeDialog)
+        return;
+    FTextSizeDialog->SetPreviewBackground(Label1->Color());
+    FTextSizeDialog->ShowDialog();
 }

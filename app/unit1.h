@@ -7,6 +7,7 @@
 
 class QObject;
 class TLabel;
+class TTextSizeSettings;
 class TvekButton;
 class TvekCheckBox;
 class TvekForm;
@@ -15,13 +16,18 @@ class TvekURLLabel;
 
 // The main window: the list of texts, the page options and colours, and the
 // buttons that convert, and reach help, About and the text-size dialog. The
-// options are the controls' states; the page colours live in Label1.
+// options are the controls' states; the page colours live in Label1. The
+// text-size dialog is handed to it after both are created.
 class TForm1 : public TForm
 {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+
+    // The dialog behind the text-size button, which also holds the heading
+    // and body options of every run; without one those keep their defaults.
+    void SetTextSizeDialog(TTextSizeSettings *dialog);
 
     // Components, in the order the window declares them.
     TOpenDialog OpenDialog1;
@@ -58,7 +64,7 @@ public:
     void vekButton9Click(QObject *Sender);
 
     // The options of one run: this window's four check boxes and Label1, and
-    // the five controls of the text-size dialog.
+    // the five options of the text-size dialog.
     ConversionOptions ReadOptions() const;
 
     // Where the help button looks for "help.chm".
@@ -74,7 +80,10 @@ private:
     void CreateDialogs();
     void SetTabOrder();
     void ShowMessage(const QString &text, TvekIconType iconType, const QString &caption);
+
+    TTextSizeSettings *FTextSizeDialog = nullptr;
 };
 
-// The main window, created first at start-up.
+// The main window, created first at start-up; the program's name for it,
+// read by nothing else.
 extern TForm1 *Form1;

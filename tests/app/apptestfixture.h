@@ -17,21 +17,12 @@ inline void PrintTo(const QString &text, std::ostream *os)
     *os << '"' << text.toStdString() << '"';
 }
 
-// The two windows as the program creates them, with scripted dialog services
-// and a folder for texts and pages.
+// The two windows as the program creates them, the dialog handed to the main
+// window, with scripted dialog services and a folder for texts and pages.
 class AppTest : public ::testing::Test
 {
 protected:
-    AppTest()
-    {
-        Form1 = &form;
-        fm_morefont = &morefont;
-    }
-    ~AppTest() override
-    {
-        fm_morefont = nullptr;
-        Form1 = nullptr;
-    }
+    AppTest() { form.SetTextSizeDialog(&morefont); }
 
     QString WriteText(const QString &name, const QByteArray &bytes) const
     {
