@@ -198,9 +198,9 @@ PageFile::CommitResult PageFile::Commit()
     return FUnnamed ? CommitUnnamed() : CommitNamed();
 }
 
-bool PageFile::LinkAs(const std::string &name)
+bool PageFile::LinkAs(int fd, const std::string &name)
 {
-    const std::string source = ProcPathOf(FFd);
+    const std::string source = ProcPathOf(fd);
     return ::linkat(AT_FDCWD, source.c_str(), FFolderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
@@ -209,29 +209,55 @@ bool PageFile::RenameOverPage()
     return ::renameat(FFolderFd, FTempName.c_str(), FFolderFd, FName.c_str()) == 0;
 }
 
-// A new page is linked in as it is. An existing one is replaced by a rename,
-// which needs a name to rename from: the file gets a temporary name right
-// before. A page that appeared since Open() is not replaced unchecked.
+// A new page is linked in as it is; one that appeared since Open() is not
+// replaced unchecked.
 PageFile::CommitResult PageFile::CommitUnnamed()
 {
-    SignalsHeld held;
-    const bool replacing = FEntry != Entry::None;
-    if (replacing)
-        FTempName = TakeTempName(FName, [this](const std::string &name) { return LinkAs(name); });
-    if (replacing ? FTempName.empty() : !LinkAs(FName)) {
+    if (FEntry != Entry::None)
+        return ReplaceUnnamed();
+    {
+        SignalsHeld held;
+        if (!LinkAs(FFd, FName)) {
+            Discard();
+            return CommitResult::ReplaceFailed;
+        }
+    }
+    const int fd = FFd;
+    FFd = -1;
+    FUnnamed = false;
+    if (::close(fd) != 0) {
+        // The page in place came from this run: take it away.
+        ::unlinkat(FFolderFd, FName.c_str(), 0);
+        return CommitResult::CloseFailed;
+    }
+    return CommitResult::Done;
+}
+
+// An existing page is replaced by a rename, which needs a name to rename
+// from. The file is closed first (a failed close keeps the old page), kept
+// alive by a path-only descriptor; then it gets a temporary name and at once
+// the page's. Only a SIGKILL between those two calls can leave the temporary
+// name.
+PageFile::CommitResult PageFile::ReplaceUnnamed()
+{
+    const int file = ::open(ProcPathOf(FFd).c_str(), O_PATH | O_CLOEXEC);
+    if (file < 0) {
         Discard();
         return CommitResult::ReplaceFailed;
     }
     const int fd = FFd;
     FFd = -1;
     if (::close(fd) != 0) {
-        // A new page in place came from this run: take it away.
-        if (!replacing)
-            ::unlinkat(FFolderFd, FName.c_str(), 0);
+        ::close(file);
         Discard();
         return CommitResult::CloseFailed;
     }
-    if (replacing && !RenameOverPage()) {
+    SignalsHeld held;
+    FTempName =
+        TakeTempName(FName, [this, file](const std::string &name) { return LinkAs(file, name); });
+    const bool renamed = !FTempName.empty() && RenameOverPage();
+    ::close(file);
+    if (!renamed) {
         Discard();
         return CommitResult::ReplaceFailed;
     }

@@ -65,8 +65,9 @@ private:
     bool CreateNamed();
     bool TakeOwnerAndMode();
     CommitResult CommitUnnamed();
+    CommitResult ReplaceUnnamed();
     CommitResult CommitNamed();
-    bool LinkAs(const std::string &name);
+    bool LinkAs(int fd, const std::string &name);
     bool RenameOverPage();
     void CloseFolder();
 
