@@ -35,6 +35,17 @@ private:
     bool FFailed = false;
 };
 
+// Writes out what is left of standard output. A list of pages (or help) that
+// did not reach its reader is a failure, as in any command-line tool.
+bool StandardOutputWritten()
+{
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::cerr << "写入文件出错!\n标准输出\n";
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,10 +54,10 @@ int main(int argc, char *argv[])
     switch (line.Action) {
     case CommandLine::Action::Help:
         std::cout << UsageText();
-        return 0;
+        return StandardOutputWritten() ? 0 : 1;
     case CommandLine::Action::Version:
         std::cout << "txt2htm " << QM_VERSION << '\n';
-        return 0;
+        return StandardOutputWritten() ? 0 : 1;
     case CommandLine::Action::UsageError:
         std::cerr << "txt2htm: " << line.Error << '\n';
         return 2;
@@ -55,6 +66,7 @@ int main(int argc, char *argv[])
     }
     ConsoleSink sink(line.Verbose);
     ConvertFiles(StringItemList(line.Files), line.Options, sink);
-    std::cout.flush();
-    return sink.Failed() ? 1 : 0;
+    // The pages stay whether or not their list could be written.
+    const bool listed = StandardOutputWritten();
+    return sink.Failed() || !listed ? 1 : 0;
 }

@@ -66,21 +66,21 @@ struct Buffers
     std::unique_ptr<char[]> Write{new char[TextWriter::kDefaultBufferSize]};
 };
 
-// Writes the page of the open text to a new file that replaces the page only
-// when complete.
-std::optional<Failure> WritePageFile(int textFd, const std::string &textPath,
-                                     const std::string &pagePath, const struct stat *oldPage,
-                                     const ConversionOptions &options, Buffers &buffers)
+// Writes the page of the open text to a new file that takes the page's place
+// only when complete, and only if the text stayed as it was opened.
+std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
+                                     const std::string &textPath, PageFile &page,
+                                     const std::string &pagePath, const ConversionOptions &options,
+                                     Buffers &buffers)
 {
-    PageFile page;
-    if (!page.Create(pagePath, oldPage))
+    if (!page.Create())
         return Failure{kCannotCreate, pagePath};
 
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
     TextWriter writer(page.Fd(), {buffers.Write.get(), TextWriter::kDefaultBufferSize});
     WritePage(reader, writer, options);
     const bool written = writer.Flush();
-    if (reader.Failed())
+    if (reader.Failed() || reader.ChangedSince(textStatus, textPath))
         return Failure{kReadFailed, textPath};
     if (!written)
         return Failure{kWriteFailed, pagePath};
@@ -106,14 +106,13 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
 
     const std::string pagePath = PageFileName(textPath);
     const FileId text{textStatus.st_dev, textStatus.st_ino};
-    bool pageExists = false;
-    struct stat pageStatus;
-    if (!guard.MayWrite(text, pagePath, pageExists, pageStatus))
+    PageFile page;
+    if (!page.Open(pagePath) || !guard.MayWrite(text, page))
         return Failure{kCannotCreate, pagePath};
-    if (auto failure = WritePageFile(textFd, textPath, pagePath, pageExists ? &pageStatus : nullptr,
-                                     options, buffers))
+    if (auto failure =
+            WritePageFile(textFd, textStatus, textPath, page, pagePath, options, buffers))
         return failure;
-    guard.Written(text, pagePath);
+    guard.Written(text, page);
     return std::nullopt;
 }
 

@@ -1,27 +1,39 @@
 #include "pagefile.h"
 
+#include "pathparts.h"
+#include "pendingname.h"
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // Mode 0666 lets the umask decide, as for any new file.
 constexpr mode_t kNewFileMode = 0666;
+// The file that replaces a regular page stays private until it takes that
+// page's mode: a page only its owner may read is never readable by others.
+constexpr mode_t kPrivateMode = 0600;
+// No set-user-ID, set-group-ID or sticky bit.
+constexpr mode_t kPermissionBits = 0777;
+
+bool gUnnamedFilesAllowed = true;
+
+FileId IdOf(const struct stat &st)
+{
+    return {st.st_dev, st.st_ino};
+}
 
 // The temporary file's name: hidden, recognisably the page's, unique.
-std::string TempPathFor(const std::string &pagePath, unsigned tag)
+std::string TempNameFor(const std::string &pageName, unsigned tag)
 {
-    const std::size_t slash = pagePath.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    // Keep the name well below the file system's limit of 255 bytes.
-    const std::string name = pagePath.substr(nameStart, 200);
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, ".%08x", tag);
-    return pagePath.substr(0, nameStart) + "." + name + suffix + ".tmp";
+    // Keep the name well below the file system's limit of 255 bytes.
+    return "." + pageName.substr(0, 200) + suffix + ".tmp";
 }
 
 // A random tag for each temporary name, so that names seldom clash.
@@ -31,26 +43,18 @@ unsigned NewTag()
     return static_cast<unsigned>(tags());
 }
 
-// Calls `create` with fresh temporary names beside the page until one is not
-// taken; returns the name that `create` took, or an empty string.
-template <typename Create> std::string TakeTempName(const std::string &pagePath, Create create)
+// Calls `create` with fresh temporary names until one is not taken; returns
+// the name that `create` took, or an empty string.
+template <typename Create> std::string TakeTempName(const std::string &pageName, Create create)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string tempPath = TempPathFor(pagePath, NewTag());
-        if (create(tempPath))
-            return tempPath;
+        std::string tempName = TempNameFor(pageName, NewTag());
+        if (create(tempName))
+            return tempName;
         if (errno != EEXIST)
             break;
     }
     return {};
-}
-
-std::string FolderOf(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // An unnamed file is linked through its entry in /proc, which needs no
@@ -66,84 +70,226 @@ bool CanLinkUnnamedFiles()
     return procMounted;
 }
 
+// Holds back the signals that end a process while a page's file gets its
+// name, so that an interrupted run ends with the old page or the new one,
+// never with a temporary name beside them.
+class SignalsHeld
+{
+public:
+    SignalsHeld()
+    {
+        sigset_t signals;
+        sigemptyset(&signals);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+            sigaddset(&signals, signal);
+        ::pthread_sigmask(SIG_BLOCK, &signals, &FBefore);
+    }
+    ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &FBefore, nullptr); }
+    SignalsHeld(const SignalsHeld &) = delete;
+    SignalsHeld &operator=(const SignalsHeld &) = delete;
+
+private:
+    sigset_t FBefore;
+};
+
 } // namespace
 
 PageFile::~PageFile()
 {
     Discard();
+    CloseFolder();
 }
 
-bool PageFile::Create(const std::string &pagePath, const struct stat *existingPage)
+void PageFile::SetUnnamedFilesAllowed(bool allowed)
+{
+    gUnnamedFilesAllowed = allowed;
+}
+
+bool PageFile::Open(const std::string &pagePath)
 {
     Discard();
-    FPagePath = pagePath;
-    // An existing page is replaced by a rename, which needs a named file.
-    const bool created = (!existingPage && CreateUnnamed(pagePath)) || CreateNamed(pagePath);
-    if (created && existingPage && ::fchmod(FFd, existingPage->st_mode & 07777) != 0) {
-        Discard();
+    CloseFolder();
+    PathParts parts = SplitPath(pagePath);
+    FName = std::move(parts.Name);
+    FEntry = Entry::None;
+    FEntryStatus = {};
+    FTarget = {};
+    // O_PATH: a folder that may be written but not listed will do.
+    FFolderFd = ::open(parts.Folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    struct stat folder;
+    if (FFolderFd < 0 || ::fstat(FFolderFd, &folder) != 0) {
+        CloseFolder();
         return false;
     }
-    return created;
+    FFolderId = IdOf(folder);
+    if (::fstatat(FFolderFd, FName.c_str(), &FEntryStatus, AT_SYMLINK_NOFOLLOW) != 0) {
+        FEntryStatus = {};
+        return errno == ENOENT;
+    }
+    FTarget = IdOf(FEntryStatus);
+    if (S_ISREG(FEntryStatus.st_mode)) {
+        FEntry = Entry::RegularFile;
+    } else if (S_ISLNK(FEntryStatus.st_mode)) {
+        FEntry = Entry::SymbolicLink;
+        struct stat target;
+        FTarget = ::fstatat(FFolderFd, FName.c_str(), &target, 0) == 0 ? IdOf(target) : FileId{};
+    } else {
+        FEntry = Entry::Other;
+    }
+    return true;
 }
 
-bool PageFile::CreateUnnamed(const std::string &pagePath)
+bool PageFile::MayWriteExisting() const
 {
-    if (!CanLinkUnnamedFiles())
+    return ::faccessat(FFolderFd, FName.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool PageFile::Create()
+{
+    Discard();
+    if (FFolderFd < 0)
         return false;
-    // Fails on file systems without unnamed files; the named way is tried then.
-    FFd = ::open(FolderOf(pagePath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
-    return FFd >= 0;
+    if (gUnnamedFilesAllowed && CanLinkUnnamedFiles() && CreateUnnamed())
+        return true;
+    return CreateNamed();
 }
 
-bool PageFile::CreateNamed(const std::string &pagePath)
+bool PageFile::CreateUnnamed()
 {
-    FTempPath = TakeTempName(pagePath, [this](const std::string &tempPath) {
-        FFd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    const mode_t mode = FEntry == Entry::RegularFile ? kPrivateMode : kNewFileMode;
+    // Fails on file systems without unnamed files; the named way is tried then.
+    FFd = ::openat(FFolderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    FUnnamed = FFd >= 0;
+    return FUnnamed;
+}
+
+bool PageFile::CreateNamed()
+{
+    const mode_t mode = FEntry == Entry::RegularFile ? kPrivateMode : kNewFileMode;
+    SignalsHeld held;
+    FTempName = TakeTempName(FName, [this, mode](const std::string &name) {
+        FFd = ::openat(FFolderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         return FFd >= 0;
     });
-    return !FTempPath.empty();
+    if (FTempName.empty())
+        return false;
+    PendingName::Set(FFolderFd, FTempName);
+    return true;
 }
 
-// Gives the unnamed file the page's name, or, if a page has appeared there
-// meanwhile, a temporary name to be renamed over it.
-bool PageFile::LinkUnnamed()
+// The owner and group where the process may set them (root may; others may
+// at most keep a group they belong to), then the permission bits.
+bool PageFile::TakeOwnerAndMode()
 {
-    const std::string source = ProcPathOf(FFd);
-    const auto linkAs = [&source](const std::string &path) {
-        return ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
-    };
-    if (linkAs(FPagePath))
-        return true;
-    if (errno != EEXIST)
-        return false;
-    FTempPath = TakeTempName(FPagePath, linkAs);
-    return !FTempPath.empty();
+    const struct stat &old = FEntryStatus;
+    if (::fchown(FFd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(FFd, static_cast<uid_t>(-1), old.st_gid);
+    return ::fchmod(FFd, old.st_mode & kPermissionBits) == 0;
 }
 
 PageFile::CommitResult PageFile::Commit()
 {
-    const bool unnamed = FTempPath.empty();
-    if (unnamed && !LinkUnnamed()) {
+    if (FFd < 0)
+        return CommitResult::ReplaceFailed;
+    if (FEntry == Entry::RegularFile && !TakeOwnerAndMode()) {
         Discard();
         return CommitResult::ReplaceFailed;
     }
-    const bool linkedAsPage = unnamed && FTempPath.empty();
+    return FUnnamed ? CommitUnnamed() : CommitNamed();
+}
+
+bool PageFile::LinkAs(int fd, const std::string &name)
+{
+    const std::string source = ProcPathOf(fd);
+    return ::linkat(AT_FDCWD, source.c_str(), FFolderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+bool PageFile::RenameOverPage()
+{
+    return ::renameat(FFolderFd, FTempName.c_str(), FFolderFd, FName.c_str()) == 0;
+}
+
+// A new page is linked in as it is; one that appeared since Open() is not
+// replaced unchecked.
+PageFile::CommitResult PageFile::CommitUnnamed()
+{
+    if (FEntry != Entry::None)
+        return ReplaceUnnamed();
+    {
+        SignalsHeld held;
+        if (!LinkAs(FFd, FName)) {
+            Discard();
+            return CommitResult::ReplaceFailed;
+        }
+    }
+    const int fd = FFd;
+    FFd = -1;
+    FUnnamed = false;
+    if (::close(fd) != 0) {
+        // The page in place came from this run: take it away.
+        ::unlinkat(FFolderFd, FName.c_str(), 0);
+        return CommitResult::CloseFailed;
+    }
+    return CommitResult::Done;
+}
+
+// An existing page is replaced by a rename, which needs a name to rename
+// from. The file is closed first (a failed close keeps the old page), kept
+// alive by a path-only descriptor; then it gets a temporary name and at once
+// the page's. Only a SIGKILL between those two calls can leave the temporary
+// name.
+PageFile::CommitResult PageFile::ReplaceUnnamed()
+{
+    const int file = ::open(ProcPathOf(FFd).c_str(), O_PATH | O_CLOEXEC);
+    if (file < 0) {
+        Discard();
+        return CommitResult::ReplaceFailed;
+    }
     const int fd = FFd;
     FFd = -1;
     if (::close(fd) != 0) {
-        // A page that is already in place came from this run: take it away.
-        if (linkedAsPage)
-            ::unlink(FPagePath.c_str());
+        ::close(file);
         Discard();
         return CommitResult::CloseFailed;
     }
-    if (linkedAsPage)
-        return CommitResult::Done;
-    if (::rename(FTempPath.c_str(), FPagePath.c_str()) != 0) {
+    SignalsHeld held;
+    FTempName =
+        TakeTempName(FName, [this, file](const std::string &name) { return LinkAs(file, name); });
+    const bool renamed = !FTempName.empty() && RenameOverPage();
+    ::close(file);
+    if (!renamed) {
         Discard();
         return CommitResult::ReplaceFailed;
     }
-    FTempPath.clear();
+    FTempName.clear();
+    FUnnamed = false;
+    return CommitResult::Done;
+}
+
+PageFile::CommitResult PageFile::CommitNamed()
+{
+    const int fd = FFd;
+    FFd = -1;
+    if (::close(fd) != 0) {
+        Discard();
+        return CommitResult::CloseFailed;
+    }
+    bool renamed = false;
+    if (FEntry == Entry::None) {
+        renamed = ::renameat2(FFolderFd, FTempName.c_str(), FFolderFd, FName.c_str(),
+                              RENAME_NOREPLACE) == 0;
+        // Some file systems cannot keep a rename from replacing.
+        if (!renamed && errno == EINVAL)
+            renamed = RenameOverPage();
+    } else {
+        renamed = RenameOverPage();
+    }
+    if (!renamed) {
+        Discard();
+        return CommitResult::ReplaceFailed;
+    }
+    PendingName::Clear();
+    FTempName.clear();
     return CommitResult::Done;
 }
 
@@ -153,8 +299,19 @@ void PageFile::Discard()
         ::close(FFd);
         FFd = -1;
     }
-    if (!FTempPath.empty()) {
-        ::unlink(FTempPath.c_str());
-        FTempPath.clear();
+    if (!FTempName.empty()) {
+        ::unlinkat(FFolderFd, FTempName.c_str(), 0);
+        if (!FUnnamed)
+            PendingName::Clear();
+        FTempName.clear();
+    }
+    FUnnamed = false;
+}
+
+void PageFile::CloseFolder()
+{
+    if (FFolderFd >= 0) {
+        ::close(FFolderFd);
+        FFolderFd = -1;
     }
 }

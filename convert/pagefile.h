@@ -1,15 +1,27 @@
 #pragma once
 
-#include <string>
-#include <sys/types.h>
+#include "fileid.h"
 
-// A page being written. The bytes go to a temporary file in the page's folder,
-// which takes the page's place only when it is complete, so that a failure
-// leaves the old page (if any) as it was. An uncommitted temporary file is
-// removed. Where the file system allows, a new page's temporary file has no
-// name until it is linked as the page (one step cheaper than a rename, and a
-// crash leaves nothing behind); otherwise it is a hidden file renamed over the
-// page.
+#include <string>
+#include <sys/stat.h>
+
+// A page being written: the one place that creates, fills and commits a page.
+//
+// Everything happens relative to a descriptor of the page's folder, so that
+// any page whose own path the system accepts can be written, and a folder
+// renamed meanwhile cannot send the page elsewhere. The bytes go to an unnamed
+// file in the folder, which gets a name only when it is complete: a new page
+// by one link, an existing one by a link to a temporary name at once renamed
+// over it. A failure or a kill at any moment therefore leaves the old page (if
+// any) or the new one, and nothing else. Where the file system has no unnamed
+// files, the file has a hidden temporary name from the start, removed on
+// failure and on SIGINT, SIGTERM or SIGHUP (a SIGKILL leaves it there).
+//
+// A replaced regular page keeps its permission bits, and its owner and group
+// where the process may set them; no page carries the set-user-ID,
+// set-group-ID or sticky bits. A page that is new or replaces anything but a
+// regular file (a symbolic link) gets the mode of any new file, 0666 less the
+// umask: nothing is taken from a link's target.
 class PageFile
 {
 public:
@@ -19,22 +31,54 @@ public:
     PageFile(const PageFile &) = delete;
     PageFile &operator=(const PageFile &) = delete;
 
-    // Creates the temporary file beside `pagePath`. An existing page's mode is
-    // kept; a new page gets the usual mode for new files (0666 less the umask).
-    bool Create(const std::string &pagePath, const struct stat *existingPage);
+    // What the page's name holds when the folder is opened.
+    enum class Entry { None, RegularFile, SymbolicLink, Other };
+
+    // Opens the folder of `pagePath` and looks at the page's name there;
+    // false if the folder cannot be opened.
+    bool Open(const std::string &pagePath);
+    Entry Existing() const { return FEntry; }
+    // The existing entry itself (not a link's target).
+    const struct stat &ExistingStatus() const { return FEntryStatus; }
+    // The file that the page's name leads to, links followed; zero if none.
+    FileId Target() const { return FTarget; }
+    // True if the process could open the existing file for writing.
+    bool MayWriteExisting() const;
+    FileId FolderId() const { return FFolderId; }
+    const std::string &Name() const { return FName; }
+
+    // Creates the file that will become the page.
+    bool Create();
     int Fd() const { return FFd; }
 
     enum class CommitResult { Done, CloseFailed, ReplaceFailed };
-    // Closes the temporary file and puts it in the page's place.
+    // Closes the complete file and puts it in the page's place.
     CommitResult Commit();
     void Discard();
 
-private:
-    bool CreateUnnamed(const std::string &pagePath);
-    bool CreateNamed(const std::string &pagePath);
-    bool LinkUnnamed();
+    // Makes every page start with a temporary name, as on a file system
+    // without unnamed files (for tests of that way).
+    static void SetUnnamedFilesAllowed(bool allowed);
 
-    std::string FPagePath;
-    std::string FTempPath; // empty while the file has no name
+private:
+    bool CreateUnnamed();
+    bool CreateNamed();
+    bool TakeOwnerAndMode();
+    CommitResult CommitUnnamed();
+    CommitResult ReplaceUnnamed();
+    CommitResult CommitNamed();
+    bool LinkAs(int fd, const std::string &name);
+    bool RenameOverPage();
+    void CloseFolder();
+
+    int FFolderFd = -1;
+    FileId FFolderId;
+    std::string FName;
+    Entry FEntry = Entry::None;
+    struct stat FEntryStatus = {};
+    FileId FTarget;
+
     int FFd = -1;
+    bool FUnnamed = false;
+    std::string FTempName; // the file's temporary name in the folder, if any
 };

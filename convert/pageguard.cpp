@@ -1,6 +1,8 @@
 #include "pageguard.h"
 
 #include "itemlist.h"
+#include "pagefile.h"
+#include "pathparts.h"
 
 #include <sys/stat.h>
 
@@ -49,46 +51,60 @@ const std::set<FileId> &PageGuard::ItemFiles()
     return FItemFiles;
 }
 
-bool PageGuard::MayWrite(FileId text, const std::string &pagePath, bool &pageExists,
-                         struct stat &existingPage)
+bool PageGuard::MayWrite(FileId text, const PageFile &page)
 {
-    pageExists = ::stat(pagePath.c_str(), &existingPage) == 0;
-    if (pageExists) {
-        const FileId page = IdOf(existingPage);
-        if (page == text || ItemFiles().count(page) != 0)
-            return false;
-        if (!S_ISREG(existingPage.st_mode) || IsReadOnly(existingPage))
-            return false;
-    }
-    const Location place = LocationOf(pagePath);
+    if (page.Existing() != PageFile::Entry::None && !MayReplace(text, page))
+        return false;
+    const Location place = LocationOf(page);
     if (FItemLocations.count(place) != 0)
         return false;
     const auto written = FWrittenPages.find(place);
     return written == FWrittenPages.end() || written->second == text;
 }
 
-void PageGuard::Written(FileId text, const std::string &pagePath)
+// What the page's name holds now may go: it is not a text (whether named
+// directly or through a link), and the process could write it itself.
+bool PageGuard::MayReplace(FileId text, const PageFile &page)
 {
-    FWrittenPages[LocationOf(pagePath)] = text;
+    const FileId target = page.Target();
+    if (target != FileId{} && (target == text || ItemFiles().count(target) != 0))
+        return false;
+    switch (page.Existing()) {
+    case PageFile::Entry::RegularFile:
+        return !IsReadOnly(page.ExistingStatus()) && page.MayWriteExisting();
+    case PageFile::Entry::SymbolicLink:
+        return true;
+    case PageFile::Entry::None:
+    case PageFile::Entry::Other:
+        break;
+    }
+    return false;
+}
+
+void PageGuard::Written(FileId text, const PageFile &page)
+{
+    FWrittenPages[LocationOf(page)] = text;
+}
+
+PageGuard::Location PageGuard::LocationOf(const PageFile &page)
+{
+    return {page.FolderId(), page.Name()};
 }
 
 PageGuard::Location PageGuard::LocationOf(const std::string &path)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    auto known = FFolders.find(folder);
+    PathParts parts = SplitPath(path);
+    auto known = FFolders.find(parts.Folder);
     if (known == FFolders.end()) {
         struct stat st;
         // A folder that is not there keeps the zero id: the path itself then
         // tells places apart.
         FileId id;
-        if (::stat(folder.c_str(), &st) == 0)
+        if (::stat(parts.Folder.c_str(), &st) == 0)
             id = IdOf(st);
-        known = FFolders.emplace(folder, id).first;
+        known = FFolders.emplace(std::move(parts.Folder), id).first;
     }
     if (known->second == FileId{})
         return {FileId{}, path};
-    return {known->second, name};
+    return {known->second, std::move(parts.Name)};
 }

@@ -1,25 +1,21 @@
 #pragma once
 
+#include "fileid.h"
+
 #include <map>
 #include <set>
 #include <string>
-#include <sys/types.h>
 #include <utility>
 
 class ItemList;
+class PageFile;
 
-// Identifies a file whatever the path that names it.
-struct FileId
-{
-    dev_t Dev = 0;
-    ino_t Ino = 0;
-    auto operator<=>(const FileId &) const = default;
-};
-
-// Decides, within one batch run, whether a text's page may be written at its
-// path. A page never replaces the text being read, nor a file that the list
-// names as a text, nor a page that another text got earlier in the run; it is
-// never written over a read-only file or anything but a regular file.
+// Decides, within one batch run, whether a text's page may be written where
+// its page file was opened. A page never replaces the text being read, nor a
+// file that the list names as a text, nor a page that another text got
+// earlier in the run, also through links; it is never written over a
+// read-only file, a file the process may not write, or anything but a regular
+// file or a symbolic link (which is replaced, its target left alone).
 class PageGuard
 {
 public:
@@ -29,19 +25,19 @@ public:
     // Takes note of an item read during the run (the list may have changed).
     void NoteItem(const std::string &path);
 
-    // True if the page of `text` may be written at `pagePath`. `existingPage`
-    // receives whether a file is there and, if so, its status.
-    bool MayWrite(FileId text, const std::string &pagePath, bool &pageExists,
-                  struct stat &existingPage);
+    // True if the page of `text` may be written as `page`, which is open.
+    bool MayWrite(FileId text, const PageFile &page);
 
-    // The page of `text` has been written at `pagePath`.
-    void Written(FileId text, const std::string &pagePath);
+    // The page of `text` has been written as `page`.
+    void Written(FileId text, const PageFile &page);
 
 private:
     // A path's place: its folder's identity and its name in it. Names the same
     // place whether or not a file is there yet.
     using Location = std::pair<FileId, std::string>;
     Location LocationOf(const std::string &path);
+    static Location LocationOf(const PageFile &page);
+    bool MayReplace(FileId text, const PageFile &page);
     // The files the items name, looked up when a page is first found to exist
     // (a fresh batch, whose pages are all new, needs none of them).
     const std::set<FileId> &ItemFiles();

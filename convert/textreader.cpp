@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +26,16 @@ char *DropCR(char *begin, char *end)
         in = stop + 1;
     }
     return out;
+}
+
+bool SameTime(const timespec &a, const timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool SameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -111,4 +122,13 @@ void TextReader::Rewind()
         FFailed = true;
         FEndOfInput = true;
     }
+}
+
+bool TextReader::ChangedSince(const struct stat &opened, const std::string &path) const
+{
+    struct stat now;
+    if (::fstat(FFd, &now) != 0 || now.st_size != opened.st_size ||
+        !SameTime(now.st_mtim, opened.st_mtim))
+        return true;
+    return ::stat(path.c_str(), &now) != 0 || !SameFile(now, opened);
 }

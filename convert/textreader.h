@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <memory>
 #include <span>
+#include <string>
+#include <sys/stat.h>
 
 // Reads a text file the way the page format expects: every CR byte is dropped,
 // the first SUB byte ends the input, and the reading can start over from the
@@ -36,6 +38,12 @@ public:
     // Starts over at the first byte of the text.
     void Rewind();
     bool Failed() const { return FFailed; }
+
+    // True if the text's file is not what it was when opened (`opened`, its
+    // status then): another size or modification time, or `path` now names
+    // another file. A text written, shrunk or replaced while being read gives
+    // a page that matches no state of it.
+    bool ChangedSince(const struct stat &opened, const std::string &path) const;
 
 private:
     bool FillChunks(bool dropCR);

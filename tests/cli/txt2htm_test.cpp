@@ -102,6 +102,33 @@ TEST(Txt2htm, VerboseListsEachPage)
     EXPECT_EQ(o.Out, "a.htm\nb.htm\n");
 }
 
+// A list of pages that standard output does not take is a failure; the
+// pages stay.
+TEST(Txt2htm, FullStandardOutputIsAFailure)
+{
+    if (::access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    TempDir dir;
+    WriteFile(dir.Path("a.txt"), kText);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int full = ::open("/dev/full", O_WRONLY);
+        const int err = ::open(dir.Path("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(full, 1);
+        ::dup2(err, 2);
+        if (::chdir(dir.Path().c_str()) != 0)
+            ::_exit(127);
+        ::execl(TXT2HTM_PATH, TXT2HTM_PATH, "-v", "a.txt", static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadFile(dir.Path("err")), "写入文件出错!\n标准输出\n");
+    EXPECT_TRUE(Exists(dir.Path("a.htm")));
+}
+
 TEST(Txt2htm, DoubleDashEndsTheOptions)
 {
     TempDir dir;
