@@ -3,9 +3,9 @@
 #include <cstdint>
 
 // Tells whether a text is valid UTF-8, fed piece by piece as it is read, with
-// a sequence split between pieces carried over. CR bytes are ignored: the page
-// holds the text without them. Valid means well formed: no overlong form, no
-// surrogate, nothing above U+10FFFF, no sequence cut off by the end.
+// a sequence split between pieces carried over. Valid means well formed: no
+// overlong form, no surrogate, nothing above U+10FFFF, no sequence cut off by
+// the end. A CR is a byte like any other (inside a character it is an error).
 class Utf8Validator
 {
 public:

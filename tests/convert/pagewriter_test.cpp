@@ -624,7 +624,7 @@ TEST(Utf8Validator, TellsWellFormedText)
         {"two-byte", "\xc2\xa9 \xdf\xbf", true},
         {"three-byte", "\xe4\xb8\xad\xef\xbf\xbd", true},
         {"four-byte", "\xf0\x90\x80\x80\xf4\x8f\xbf\xbf", true},
-        {"CR inside a character", "\xe4\r\xb8\xad", true},
+        {"CR inside a character", "\xe4\r\xb8\xad", false},
         {"lone continuation", "a\x80", false},
         {"overlong two-byte", "\xc0\xaf", false},
         {"overlong three-byte", "\xe0\x80\xaf", false},
@@ -645,6 +645,76 @@ TEST(Utf8Validator, TellsWellFormedText)
             pieces.Feed(&b, &b + 1);
         EXPECT_EQ(pieces.Finish(), c.Valid) << c.Name;
     }
+}
+
+// A plain decoder as the model of well-formed UTF-8.
+bool IsUtf8Model(const std::string &text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = text[i];
+        int length = c < 0x80                 ? 1
+                     : c >= 0xC2 && c <= 0xDF ? 2
+                     : c >= 0xE0 && c <= 0xEF ? 3
+                     : c >= 0xF0 && c <= 0xF4 ? 4
+                                              : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        std::uint32_t code = length == 1 ? c : c & (0x3F >> (length - 1));
+        for (int k = 1; k < length; ++k) {
+            const unsigned char b = text[i + k];
+            if ((b & 0xC0) != 0x80)
+                return false;
+            code = code << 6 | (b & 0x3F);
+        }
+        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Long texts, through the checks that take whole blocks: valid characters of
+// every length in every place of a block, with one byte changed in some.
+TEST(Utf8Validator, LongTextsMatchPlainDecoder)
+{
+    std::mt19937 random(23);
+    const char *const characters[] = {"a",
+                                      " ",
+                                      "\r\n",
+                                      "\xc2\xa9",
+                                      "\xdf\xbf",
+                                      "\xe4\xb8\xad",
+                                      "\xe0\xa0\x80",
+                                      "\xed\x9f\xbf",
+                                      "\xef\xbf\xbf",
+                                      "\xf0\x90\x80\x80",
+                                      "\xf4\x8f\xbf\xbf"};
+    const unsigned char replacements[] = {0x80, 0xBF, 0xC0, 0xC1, 0xE0, 0xED, 0xF0,
+                                          0xF4, 0xF5, 0xFF, 'a',  0xA0, 0x90};
+    int invalid = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const std::size_t length = 1 + random() % 300;
+        while (text.size() < length)
+            text += characters[random() % std::size(characters)];
+        if (round % 3 != 0)
+            text[random() % text.size()] =
+                static_cast<char>(replacements[random() % std::size(replacements)]);
+        const bool expected = IsUtf8Model(text);
+        invalid += !expected;
+        Utf8Validator whole;
+        whole.Feed(text.data(), text.data() + text.size());
+        ASSERT_EQ(whole.Finish(), expected) << round;
+        Utf8Validator pieces;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t take = std::min<std::size_t>(1 + random() % 100, text.size() - at);
+            pieces.Feed(text.data() + at, text.data() + at + take);
+            at += take;
+        }
+        ASSERT_EQ(pieces.Finish(), expected) << round;
+    }
+    EXPECT_GT(invalid, 1000);
 }
 
 TEST(TextReader, FailedReadEndsInputAndIsReported)
