@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -238,6 +239,10 @@ public:
         }
         if (Ok() && FLine.Files.empty() && FLine.FilesFrom.empty())
             Fail("no FILE given");
+        const bool textFromInput =
+            std::find(FLine.Files.begin(), FLine.Files.end(), "-") != FLine.Files.end();
+        if (Ok() && FLine.FilesFrom == "-" && textFromInput)
+            Fail("standard input cannot hold both the list and a text");
         return FLine;
     }
 

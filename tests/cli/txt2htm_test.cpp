@@ -201,6 +201,7 @@ TEST(Txt2htm, UsageErrorsWriteNothing)
         {"--files-from"},
         {"-q", "a.txt"},
         {"-rq", "a.txt"},
+        {"--files-from=-", "-"},
     };
     for (const auto &args : cases) {
         TempDir dir;
