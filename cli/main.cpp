@@ -1,9 +1,11 @@
 // txt2htm: converts text files to pages from the command line, with the same
 // engine and batch rules as the window.
 
-#include "batchrun.h"
 #include "commandline.h"
+#include "conversionrun.h"
+#include "textcollector.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -27,6 +29,11 @@ public:
         if (FVerbose)
             std::cout << pagePath << '\n';
     }
+    void PageKept(const std::string &pagePath) override
+    {
+        if (FVerbose)
+            std::cout << pagePath << " (kept)\n";
+    }
 
     bool Failed() const { return FFailed; }
 
@@ -42,7 +49,8 @@ bool StandardOutputWritten()
     std::cout.flush();
     if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
-    std::cerr << "写入文件出错!\n标准输出\n";
+    // The failed write's own reason: nothing since has touched errno.
+    std::cerr << FailureLine("标准输出", "写入文件出错!", errno) << '\n';
     return false;
 }
 
@@ -59,14 +67,14 @@ int main(int argc, char *argv[])
         std::cout << "txt2htm " << QM_VERSION << '\n';
         return StandardOutputWritten() ? 0 : 1;
     case CommandLine::Action::UsageError:
-        std::cerr << "txt2htm: " << line.Error << '\n';
+        std::cerr << "txt2htm: " << line.Error << "\nTry 'txt2htm --help'.\n";
         return 2;
     case CommandLine::Action::Convert:
         break;
     }
     ConsoleSink sink(line.Verbose);
-    ConvertFiles(StringItemList(line.Files), line.Options, sink);
+    const int status = RunConversion(line, sink);
     // The pages stay whether or not their list could be written.
     const bool listed = StandardOutputWritten();
-    return sink.Failed() || !listed ? 1 : 0;
+    return status != 0 ? status : (listed ? 0 : 1);
 }

@@ -62,12 +62,16 @@ bool PageGuard::MayWrite(FileId text, const PageFile &page)
     return written == FWrittenPages.end() || written->second == text;
 }
 
-// What the page's name holds now may go: it is not a text (whether named
-// directly or through a link), and the process could write it itself.
 bool PageGuard::MayReplace(FileId text, const PageFile &page)
 {
+    return MayReplaceExisting(
+        page, [&](FileId file) { return file == text || ItemFiles().count(file) != 0; });
+}
+
+bool MayReplaceExisting(const PageFile &page, const std::function<bool(FileId)> &isText)
+{
     const FileId target = page.Target();
-    if (target != FileId{} && (target == text || ItemFiles().count(target) != 0))
+    if (target != FileId{} && isText(target))
         return false;
     switch (page.Existing()) {
     case PageFile::Entry::RegularFile:

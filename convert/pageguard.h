@@ -7,8 +7,15 @@
 #include <string>
 #include <utility>
 
+#include <functional>
+
 class ItemList;
 class PageFile;
+
+// What the page's name holds when `page` was opened may go: it is not a text
+// (`isText`, whether named directly or through a link), and the process could
+// write it itself. A symbolic link is replaced, its target left alone.
+bool MayReplaceExisting(const PageFile &page, const std::function<bool(FileId)> &isText);
 
 // Decides, within one batch run, whether a text's page may be written where
 // its page file was opened. A page never replaces the text being read, nor a
