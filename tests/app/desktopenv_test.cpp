@@ -6,6 +6,7 @@
 #include "dialogservices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>

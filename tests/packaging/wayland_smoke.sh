@@ -29,13 +29,13 @@ fail() {
     done
     exit 1
 }
-# Bounded polling until a command succeeds (at most 30 s).
+# Polling until a command succeeds, with a deadline of 30 s.
 wait_until() {
-    for _ in $(seq 300); do
-        if "$@"; then return 0; fi
+    local deadline=$((SECONDS + 30))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
-    return 1
 }
 
 export XDG_RUNTIME_DIR="$RUNTIME"
