@@ -19,6 +19,8 @@ inline const QString kMessageDialogText = QStringLiteral("Hello world!");
 inline const QString kCannotOpenFile = QStringLiteral("不能打开文件!");
 // The colour dialog was cancelled or failed.
 inline const QString kCannotOpenColorDialog = QStringLiteral("不能打开颜色选择框!");
+// The help could be opened by nothing on the desktop; its path follows.
+inline const QString kCannotOpenHelp = QStringLiteral("不能打开帮助文件!");
 // Delete was pressed with nothing selected.
 inline const QString kSelectFilesToDelete = QStringLiteral("请先在列表框中选中要删除的文件！");
 

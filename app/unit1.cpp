@@ -3,7 +3,9 @@
 #include "appcontrols.h"
 #include "apptexts.h"
 #include "batchrun.h"
+#include "desktophandlers.h"
 #include "dialogservices.h"
+#include "filedrop.h"
 #include "listboxitems.h"
 #include "messagedialogsink.h"
 #include "textsizesettings.h"
@@ -24,6 +26,33 @@ namespace {
 
 const QString kCaption = QStringLiteral("Quorvel Marlune v1.10");
 const char kMultiSelectHint[] = "按住Ctrl即可多选";
+
+// The MIME types a CHM help file goes by, and that of the HTML help pages.
+const QStringList kChmTypes = {QStringLiteral("application/vnd.ms-htmlhelp"),
+                               QStringLiteral("application/x-chm")};
+const QStringList kHtmlTypes = {QStringLiteral("text/html")};
+
+// Whether the desktop has an application for these types; when it cannot be
+// asked, opening is tried.
+bool DesktopOpens(const QStringList &mimeTypes, bool whenUnknown)
+{
+    const std::optional<QString> handler = DefaultDesktopHandler(mimeTypes);
+    return handler ? !handler->isEmpty() : whenUnknown;
+}
+
+// The path of a help file beside the executable or, once installed, in the
+// program's data folder; the first when neither exists.
+QString ProgramDataFile(const QString &name)
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed =
+        programFolder.filePath(QStringLiteral("../share/quorvel-marlune/") + name);
+    return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+}
+
 const QString kHomePage = QStringLiteral("https://quorvel-marlune.example.org/");
 
 // One push button of the window: where it stands, what it says and does.
@@ -193,6 +222,8 @@ void TForm1::CreateListBox()
     vekListBox1->SetColumns(1);
     vekListBox1->SetItemHeight(13);
     vekListBox1->SetMultiSelect(true);
+    // Files and folders dropped from the desktop join the list at its end.
+    new TFileDropHandler(vekListBox1);
 }
 
 void TForm1::CreateCheckBoxes()
@@ -307,20 +338,37 @@ void TForm1::vekCheckBox2Click(QObject *)
 
 QString TForm1::HelpFilePath()
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString beside = programFolder.filePath(QStringLiteral("help.chm"));
-    if (QFileInfo::exists(beside))
-        return beside;
-    // An installed program keeps its help among its data files.
-    const QString installed =
-        programFolder.filePath(QStringLiteral("../share/quorvel-marlune/help.chm"));
-    return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+    return ProgramDataFile(QStringLiteral("help.chm"));
 }
 
-// A missing help file or viewer is not reported.
+QString TForm1::HelpPagePath()
+{
+    return ProgramDataFile(QStringLiteral("help/index.htm"));
+}
+
+// What the help button hands to the desktop: "help.chm" where the desktop has
+// a CHM viewer, otherwise the HTML pages for the browser; nothing when neither
+// can be opened.
+QString TForm1::HelpToOpen()
+{
+    const QString chm = HelpFilePath();
+    if (QFileInfo::exists(chm) && DesktopOpens(kChmTypes, false))
+        return chm;
+    const QString page = HelpPagePath();
+    if (QFileInfo::exists(page) && DesktopOpens(kHtmlTypes, true))
+        return page;
+    return QString();
+}
+
+// When nothing opens the help, the plain box says where its pages are.
 void TForm1::vekButton6Click(QObject *)
 {
-    DialogServices().OpenWithDesktop(HelpFilePath());
+    const QString help = HelpToOpen();
+    if (!help.isEmpty() && DialogServices().OpenWithDesktop(help))
+        return;
+    const QString page = HelpPagePath();
+    const QString shown = QFileInfo::exists(page) ? page : HelpFilePath();
+    DialogServices().MessageBox(kCannotOpenHelp + QLatin1Char('\n') + shown, kErrorCaption);
 }
 
 void TForm1::vekButton4Click(QObject *)

@@ -67,8 +67,13 @@ public:
     // the five options of the text-size dialog.
     ConversionOptions ReadOptions() const;
 
-    // Where the help button looks for "help.chm".
+    // Where the help button looks for "help.chm" and for the first of the
+    // help's HTML pages.
     static QString HelpFilePath();
+    static QString HelpPagePath();
+    // The help file or page the help button opens; empty when the desktop
+    // can open neither.
+    static QString HelpToOpen();
 
 private:
     void CreateWindow();

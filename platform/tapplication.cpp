@@ -1,6 +1,8 @@
 #include "tapplication.h"
 
 #include "dialogservices.h"
+#include "qttranslations.h"
+#include "scalefactors.h"
 
 #include <QFont>
 #include <QStyleFactory>
@@ -10,11 +12,13 @@
 namespace {
 
 // The scale factor is rounded to a whole number so that skin bitmaps stay
-// sharp; it must be set before the application object exists.
+// sharp, both the one derived from the screen and those the desktop gives
+// through the environment; both must be set before the application object exists.
 int &BeforeApplication(int &argc)
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    RoundScaleFactorsInEnvironment();
     return argc;
 }
 
@@ -40,6 +44,7 @@ void SubstituteFonts()
 TApplication::TApplication(int &argc, char **argv) : QApplication(BeforeApplication(argc), argv)
 {
     SubstituteFonts();
+    InstallQtChineseTranslation(*this);
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         setStyle(fusion);
 }

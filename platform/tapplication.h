@@ -2,8 +2,9 @@
 
 #include <QApplication>
 
-// The application object: substitutes the fonts the windows are designed
-// with, uses one fixed style for the parts the skin does not draw, and shows
+// The application object: rounds the scale factors to whole numbers,
+// substitutes the fonts the windows are designed with, gives Qt's own dialogs
+// their Chinese texts, uses one fixed style for the parts the skin does not draw, and shows
 // an exception that reaches the event loop instead of ending the program.
 class TApplication : public QApplication
 {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end check with real X input: start the program, add two texts through
-# the real open dialog, convert, dismiss the completion message, check both
-# pages on disk against the command-line converter's, drag the window by its
-# caption and close it with the title bar's close button.
+# the real open dialog (titled "打开": Qt's own dialogs speak Chinese), convert,
+# dismiss the completion message, check both pages on disk against the
+# command-line converter's, drag the window by its caption and close it with
+# the title bar's close button.
 # Usage (under an X server, e.g. xvfb-run -a): e2e_xdotool.sh PROGRAM TXT2HTM
 set -euo pipefail
 
@@ -55,14 +56,14 @@ MAIN=$(wait_window '^Quorvel Marlune v1.10$')
 
 # "选取txt文件": panel at (1, 0) in the window, button at (58, 168), 80 x 27.
 xdotool mousemove --window "$MAIN" 99 181 click 1
-OPEN=$(wait_window '^Open$')
+OPEN=$(wait_window '^打开$')
 [ -n "$OPEN" ] || fail "the open dialog did not appear"
 # The file-name field has the focus; keys go to the window under the pointer.
 xdotool mousemove --window "$OPEN" 200 200
 xdotool windowfocus --sync "$OPEN" 2>/dev/null || true
 xdotool type --delay 20 "\"$WORK/texts/a.txt\" \"$WORK/texts/b.txt\""
 xdotool key Return
-wait_until window_gone '^Open$' || fail "the open dialog did not close"
+wait_until window_gone '^打开$' || fail "the open dialog did not close"
 
 # "转换为htm文件" at (303, 168), 89 x 27.
 xdotool mousemove --window "$MAIN" 348 181 click 1

@@ -203,17 +203,6 @@ TEST_F(Form1Test, TextSizeButtonShowsTheDialogOnThePageBackground)
     EXPECT_FALSE(morefont.isVisible());
 }
 
-TEST_F(Form1Test, HelpOpensHelpChmInTheProgramsFolderWithoutReporting)
-{
-    Click(form.vekButton6);
-
-    ASSERT_EQ(dialogs.opened.size(), 1);
-    EXPECT_EQ(QFileInfo(dialogs.opened[0]).fileName(), QStringLiteral("help.chm"));
-    EXPECT_EQ(QFileInfo(dialogs.opened[0]).absolutePath(),
-              QDir(QCoreApplication::applicationDirPath()).absolutePath());
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(Form1Test, AboutShowsTheFiveLineText)
 {
     ModalWatcher watcher;

@@ -1,3 +1,4 @@
+#include "scalefactors.h"
 #include "scripteddialogservices.h"
 #include "tapplication.h"
 
@@ -33,6 +34,27 @@ TEST(TApplication, FixedStyleAndWholeScaleFactors)
     EXPECT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
     EXPECT_EQ(QGuiApplication::highDpiScaleFactorRoundingPolicy(),
               Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
+TEST(TApplication, ScaleFactorsFromTheEnvironmentAreRoundedToWholeNumbers)
+{
+    const struct
+    {
+        const char *Given;
+        const char *Rounded;
+    } cases[] = {
+        {"1.25", "1"},    {"1.5", "2"},        {"1.75", "2"},
+        {"2", "2"},       {"2.5", "3"},        {"0.75", "1"},
+        {"0.25", "1"},    {"1.5;1.25", "2;1"}, {"DP-1=1.75;HDMI-1=1", "DP-1=2;HDMI-1=1"},
+        {"fast", "fast"}, {"0", "0"},          {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RoundedScaleFactors(c.Given), QByteArray(c.Rounded)) << c.Given;
+}
+
+TEST(TApplication, QtsOwnDialogsSpeakChinese)
+{
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
 }
 
 namespace {
