@@ -2,8 +2,10 @@
 
 #include "pagefile.h"
 #include "pagefilename.h"
+#include "pagefolder.h"
 #include "pageguard.h"
 #include "pagewriter.h"
+#include "pathparts.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -96,7 +98,7 @@ std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
 }
 
 std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
-                                   PageGuard &guard, Buffers &buffers)
+                                   PageGuard &guard, PageFolder &folder, Buffers &buffers)
 {
     struct stat textStatus;
     const int textFd = OpenText(textPath, textStatus);
@@ -106,8 +108,9 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
 
     const std::string pagePath = PageFileName(textPath);
     const FileId text{textStatus.st_dev, textStatus.st_ino};
+    const PathParts place = SplitPath(pagePath);
     PageFile page;
-    if (!page.Open(pagePath) || !guard.MayWrite(text, page))
+    if (!folder.Open(place.Folder) || !page.Open(folder, place.Name) || !guard.MayWrite(text, page))
         return Failure{kCannotCreate, pagePath};
     if (auto failure =
             WritePageFile(textFd, textStatus, textPath, page, pagePath, options, buffers))
@@ -125,12 +128,13 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
         return;
     }
     PageGuard guard(items);
+    PageFolder folder;
     Buffers buffers;
     // The list is asked afresh for its count and each item.
     for (int i = 0; i < items.Count(); ++i) {
         const std::string textPath = items.Item(i);
         guard.NoteItem(textPath);
-        if (const auto failure = ConvertFile(textPath, options, guard, buffers)) {
+        if (const auto failure = ConvertFile(textPath, options, guard, folder, buffers)) {
             sink.ShowPlainError(failure->Message + ("\n" + failure->Path), kErrorCaption);
             return;
         }

@@ -1,6 +1,6 @@
 #include "pagefile.h"
 
-#include "pathparts.h"
+#include "pagefolder.h"
 #include "pendingname.h"
 
 #include <cerrno>
@@ -97,7 +97,6 @@ private:
 PageFile::~PageFile()
 {
     Discard();
-    CloseFolder();
 }
 
 void PageFile::SetUnnamedFilesAllowed(bool allowed)
@@ -105,23 +104,16 @@ void PageFile::SetUnnamedFilesAllowed(bool allowed)
     gUnnamedFilesAllowed = allowed;
 }
 
-bool PageFile::Open(const std::string &pagePath)
+bool PageFile::Open(const PageFolder &folder, const std::string &name)
 {
     Discard();
-    CloseFolder();
-    PathParts parts = SplitPath(pagePath);
-    FName = std::move(parts.Name);
+    FFolderFd = folder.Fd();
+    FFolderId = folder.Id();
+    FFolderSetsGroup = folder.SetsGroup();
+    FName = name;
     FEntry = Entry::None;
     FEntryStatus = {};
     FTarget = {};
-    // O_PATH: a folder that may be written but not listed will do.
-    FFolderFd = ::open(parts.Folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    struct stat folder;
-    if (FFolderFd < 0 || ::fstat(FFolderFd, &folder) != 0) {
-        CloseFolder();
-        return false;
-    }
-    FFolderId = IdOf(folder);
     if (::fstatat(FFolderFd, FName.c_str(), &FEntryStatus, AT_SYMLINK_NOFOLLOW) != 0) {
         FEntryStatus = {};
         return errno == ENOENT;
@@ -182,7 +174,12 @@ bool PageFile::CreateNamed()
 bool PageFile::TakeOwnerAndMode()
 {
     const struct stat &old = FEntryStatus;
-    if (::fchown(FFd, old.st_uid, old.st_gid) != 0)
+    // A file made by this process in a folder without the set-group-ID bit
+    // has the process's owner and group already.
+    static const uid_t user = ::geteuid();
+    static const gid_t group = ::getegid();
+    const bool ownedAlready = old.st_uid == user && old.st_gid == group && !FFolderSetsGroup;
+    if (!ownedAlready && ::fchown(FFd, old.st_uid, old.st_gid) != 0)
         (void)::fchown(FFd, static_cast<uid_t>(-1), old.st_gid);
     return ::fchmod(FFd, old.st_mode & kPermissionBits) == 0;
 }
@@ -215,12 +212,10 @@ PageFile::CommitResult PageFile::CommitUnnamed()
 {
     if (FEntry != Entry::None)
         return ReplaceUnnamed();
-    {
-        SignalsHeld held;
-        if (!LinkAs(FFd, FName)) {
-            Discard();
-            return CommitResult::ReplaceFailed;
-        }
+    // One call: no moment between, and no signal to hold back.
+    if (!LinkAs(FFd, FName)) {
+        Discard();
+        return CommitResult::ReplaceFailed;
     }
     const int fd = FFd;
     FFd = -1;
@@ -306,12 +301,4 @@ void PageFile::Discard()
         FTempName.clear();
     }
     FUnnamed = false;
-}
-
-void PageFile::CloseFolder()
-{
-    if (FFolderFd >= 0) {
-        ::close(FFolderFd);
-        FFolderFd = -1;
-    }
 }

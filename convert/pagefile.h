@@ -5,11 +5,12 @@
 #include <string>
 #include <sys/stat.h>
 
+class PageFolder;
+
 // A page being written: the one place that creates, fills and commits a page.
 //
-// Everything happens relative to a descriptor of the page's folder, so that
-// any page whose own path the system accepts can be written, and a folder
-// renamed meanwhile cannot send the page elsewhere. The bytes go to an unnamed
+// Everything happens relative to a descriptor of the page's folder
+// (PageFolder). The bytes go to an unnamed
 // file in the folder, which gets a name only when it is complete: a new page
 // by one link, an existing one by a link to a temporary name at once renamed
 // over it. A failure or a kill at any moment therefore leaves the old page (if
@@ -34,9 +35,9 @@ public:
     // What the page's name holds when the folder is opened.
     enum class Entry { None, RegularFile, SymbolicLink, Other };
 
-    // Opens the folder of `pagePath` and looks at the page's name there;
-    // false if the folder cannot be opened.
-    bool Open(const std::string &pagePath);
+    // Looks at the page's `name` in `folder`, which stays open as long as
+    // the page file; false if the name cannot be looked at.
+    bool Open(const PageFolder &folder, const std::string &name);
     Entry Existing() const { return FEntry; }
     // The existing entry itself (not a link's target).
     const struct stat &ExistingStatus() const { return FEntryStatus; }
@@ -69,10 +70,10 @@ private:
     CommitResult CommitNamed();
     bool LinkAs(int fd, const std::string &name);
     bool RenameOverPage();
-    void CloseFolder();
 
     int FFolderFd = -1;
     FileId FFolderId;
+    bool FFolderSetsGroup = false; // new files get the folder's group
     std::string FName;
     Entry FEntry = Entry::None;
     struct stat FEntryStatus = {};

@@ -114,6 +114,21 @@ public:
     }
 
     pid_t Pid() const { return FPid; }
+    // Stops the child where it is; false if it ended first.
+    bool Stop()
+    {
+        if (Ended())
+            return false;
+        ::kill(FPid, SIGSTOP);
+        int status;
+        if (::waitpid(FPid, &status, WUNTRACED) != FPid)
+            return false;
+        if (WIFSTOPPED(status))
+            return true;
+        FEnded = true;
+        FStatus = status;
+        return false;
+    }
     // Sends `signal` unless the child has ended (and its number may be
     // another process's by now).
     void Signal(int signal)
@@ -413,29 +428,27 @@ TEST_F(PageFileTest, TextChangedWhileReadIsAReadFailure)
     };
     for (const auto &change : changes) {
         WriteFile(P("c.txt"), kText);
-        WriteFile(P("big.htm"), "old page\n");
         bool stopped = false;
         std::string reports;
         // The child is stopped while it reads; should it have read all of the
         // text by then, the case is tried again.
         for (int attempt = 0; attempt < 5 && !stopped; ++attempt) {
+            WriteFile(P("big.htm"), "old page\n");
+            ::unlink(P("c.htm").c_str());
             MakeLargeText(P("big.txt"));
             Child child([&] { return Convert({P("big.txt"), P("c.txt")}); });
             if (!WaitForCounter(child, "rchar", 1024 * 1024))
                 continue;
-            child.Signal(SIGSTOP);
-            int status;
-            ::waitpid(child.Pid(), &status, WUNTRACED);
-            if (child.Counter("rchar") >= kLargeText) {
-                ::kill(child.Pid(), SIGCONT);
+            const bool isStopped = child.Stop();
+            const long long read = child.Counter("rchar");
+            if (!isStopped || read < 0 || read >= kLargeText) {
+                child.Signal(SIGCONT);
                 child.Wait();
-                WriteFile(P("big.htm"), "old page\n");
-                ::unlink(P("c.htm").c_str());
                 continue;
             }
             stopped = true;
             change.Change(P("big.txt"));
-            ::kill(child.Pid(), SIGCONT);
+            child.Signal(SIGCONT);
             reports = child.Wait();
         }
         ASSERT_TRUE(stopped) << change.Name;
