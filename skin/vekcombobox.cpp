@@ -10,10 +10,6 @@
 
 namespace {
 
-// Theme elements the combo box reads.
-constexpr int elementBorderColor = 8;
-constexpr int elementButtonColor = 74;
-
 /*
     A triangle pointing down, seven pixels wide on its top row and four rows
     high. Drawn row by row so that its pixels do not depend on how the paint
@@ -42,9 +38,9 @@ void TvekCustomComboBox::SetUIStyle(TvekUIStyle value)
 {
     FUIStyle = value;
     // Custom yields black for all three: nothing of a style is left.
-    FButtonColor = GetThemeColor(value, elementButtonColor);
-    FArrowColor = GetThemeColor(value, elementBorderColor);
-    FBorderColor = GetThemeColor(value, elementBorderColor);
+    FButtonColor = GetThemeColor(value, TvekThemeElement::ComboButtonColor);
+    FArrowColor = GetThemeColor(value, TvekThemeElement::ControlBorderColor);
+    FBorderColor = GetThemeColor(value, TvekThemeElement::ControlBorderColor);
     update();
 }
 

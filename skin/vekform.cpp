@@ -1,8 +1,8 @@
 #include "vekform.h"
 
 #include "bitmapresource.h"
-#include "dialogservices.h"
 #include "vekpublic.h"
+#include "vekskintexts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -16,16 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-// Theme elements the frame reads.
-enum : int {
-    elBorderColor = 2,
-    elFormColor = 3,
-    elBorderWidth = 4,
-    elMenuHotBorder = 11,
-    elMenuHotColor = 12,
-    elMenuHotText = 13,
-};
 
 // How deep the resize zones reach into the host, whatever the border width.
 constexpr int vekSizeZone = 5;
@@ -250,7 +240,7 @@ private:
             canvas.drawText(r, flags, text);
             return;
         }
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotText)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotFontColor)));
         if (style == TvekUIStyle::MacOS) {
             if (HasBitmapResource(QStringLiteral("MACOS_MENU_SELECT")))
                 canvas.drawImage(r, LoadBitmapResource(QStringLiteral("MACOS_MENU_SELECT")));
@@ -259,11 +249,11 @@ private:
         }
         if (pressed)
             r.setWidth(r.width() - 2);
-        canvas.fillRect(r, ToQColor(GetThemeColor(style, elMenuHotColor)));
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotBorder)));
+        canvas.fillRect(r, ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotColor)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotBorderColor)));
         canvas.drawRect(r.adjusted(0, 0, -1, -1));
         r.translate(pressed ? 2 : 0, 2);
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotText)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotFontColor)));
         canvas.drawText(r, flags, text);
     }
 
@@ -284,8 +274,7 @@ TvekForm::TvekForm(QWidget *owner) : QWidget(owner)
     if (host) {
         for (QObject *child : host->children())
             if (child != this && child->inherits("TvekForm"))
-                throw EvekFormError(
-                    "Sorry, You can create only one TvekForm component in one form!");
+                throw EvekFormError(vekText::OneFramePerWindow);
     }
     FHost = host;
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -351,9 +340,9 @@ void TvekForm::SetUIStyle(TvekUIStyle value)
     FUIStyle = value;
     if (value == TvekUIStyle::Custom)
         return;
-    FBorderColor = GetThemeColor(value, elBorderColor);
-    FBorderWidth = GetThemeInt(value, elBorderWidth);
-    FColor = GetThemeColor(value, elFormColor);
+    FBorderColor = GetThemeColor(value, TvekThemeElement::FormBorderColor);
+    FBorderWidth = GetThemeInt(value, TvekThemeElement::FormBorderWidth);
+    FColor = GetThemeColor(value, TvekThemeElement::FormColor);
     FMenuBarColor = FColor;
     FTitleBar->SetUIStyle(value);
     if (FUIStyleAutoUpdateSub) {
@@ -416,9 +405,7 @@ void TvekForm::SetCaption(const QString &value)
 void TvekForm::SetFormPanel(QWidget *value)
 {
     if (value == this) {
-        DialogServices().MessageBox(
-            QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"),
-            QStringLiteral("Error"), TMessageBoxKind::ErrorOk);
+        ShowRuleMessage(vekText::FormPanelIsTheFrame);
         return;
     }
     FFormPanel = value;

@@ -10,12 +10,6 @@
 
 namespace {
 
-// Theme elements of the scroll bar.
-constexpr int elementColor = 84;
-constexpr int elementTopButton = 85;    // normal, mouse-on, mouse-down
-constexpr int elementBottomButton = 88; // normal, mouse-on, mouse-down
-constexpr int elementTrack = 91;
-
 // The arrows step every 100 ms while held.
 constexpr int arrowRepeatInterval = 100;
 // A fixed slider is never shorter than this.
@@ -32,11 +26,12 @@ TvekImageButton *NewArrowButton(QWidget *owner, std::function<void()> step)
     return button;
 }
 
-void LoadButtonPictures(TvekImageButton *button, TvekUIStyle style, int firstElement, bool turn)
+void LoadButtonPictures(TvekImageButton *button, TvekUIStyle style, TvekThemeElement normal,
+                        bool turn)
 {
     QImage pictures[3];
     for (int i = 0; i < 3; ++i) {
-        pictures[i] = LoadThemeBitmap(style, firstElement + i);
+        pictures[i] = LoadThemeBitmap(style, StatePicture(normal, TvekPictureState(i)));
         if (turn)
             RoundPicture(pictures[i]);
     }
@@ -90,7 +85,7 @@ void TvekScrollBar::SetUIStyle(TvekUIStyle value)
     FUIStyle = value;
     if (value == TvekUIStyle::Custom)
         return;
-    SetColor(GetThemeColor(value, elementColor));
+    SetColor(GetThemeColor(value, TvekThemeElement::ScrollBarColor));
     LoadPictures();
     Layout();
 }
@@ -142,7 +137,7 @@ void TvekScrollBar::LoadPictures()
         return;
     const bool vertical = FOrientation == vekVertical;
     FTrack->SetBarImage(QImage());
-    QImage track = LoadThemeBitmap(FUIStyle, elementTrack);
+    QImage track = LoadThemeBitmap(FUIStyle, TvekThemeElement::ScrollTrackPic);
     RoundPicture(track);
     const int piece = track.width() / 3;
     QImage *pieces[] = {&FSliderStart, &FSliderMiddle, &FSliderEnd};
@@ -151,8 +146,9 @@ void TvekScrollBar::LoadPictures()
         if (vertical)
             RoundPicture3(*pieces[i]);
     }
-    LoadButtonPictures(FTopButton, FUIStyle, elementTopButton, !vertical);
-    LoadButtonPictures(FBtmButton, FUIStyle, elementBottomButton, !vertical);
+    LoadButtonPictures(FTopButton, FUIStyle, TvekThemeElement::ScrollTopButtonNormalPic, !vertical);
+    LoadButtonPictures(FBtmButton, FUIStyle, TvekThemeElement::ScrollBottomButtonNormalPic,
+                       !vertical);
 }
 
 /*

@@ -1,12 +1,9 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
-#include "dialogservices.h"
-#include "tform.h"
 #include "vekpublic.h"
 
 #include <QFontMetrics>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -15,32 +12,6 @@
 #include <cmath>
 
 namespace {
-
-const QString vekErrorCaption = QStringLiteral("Error");
-
-// Theme elements the title bar reads.
-enum : int {
-    elMinWidth = 6,
-    elRoundCorner = 7,
-    elTitleLeft = 45,
-    elTitleClient = 46,
-    elTitleRight = 47,
-    elCloseNormal = 48,
-    elMaxNormal = 51,
-    elMinNormal = 54,
-    elHelpNormal = 57,
-    elCtlBoxNormal = 60,
-    elRestoreNormal = 63,
-    elBtnTransparent = 66,
-    elLeftBtnOffset = 67,
-    elRightBtnOffset = 68,
-    elBtnTop = 69,
-};
-
-void ShowRuleMessage(const QString &text)
-{
-    DialogServices().MessageBox(text, vekErrorCaption, TMessageBoxKind::ErrorOk);
-}
 
 // The first characters of a caption that fill two bytes of a double-byte
 // code page: two Latin characters or one Chinese character.
@@ -85,262 +56,6 @@ QImage AppIcon()
 
 } // namespace
 
-// ---------------------------------------------------------------------------
-// TvekTitleBarButton
-
-TvekTitleBarButton::TvekTitleBarButton(TvekTitleBarButtons *collection) : FCollection(collection) {}
-
-int TvekTitleBarButton::Index() const
-{
-    return FCollection ? FCollection->IndexOf(this) : -1;
-}
-
-TvekTitleBar *TvekTitleBarButton::TitleBar() const
-{
-    return FCollection ? FCollection->TitleBar() : nullptr;
-}
-
-void TvekTitleBarButton::Changed()
-{
-    if (FCollection)
-        FCollection->Changed();
-}
-
-// Only one button may be the control box; the refused type stays as it was.
-void TvekTitleBarButton::SetButtonType(TvekTitleBarBtnType value)
-{
-    if (value == TvekTitleBarBtnType::vekControlBox && FCollection) {
-        for (int i = 0; i < FCollection->Count(); ++i) {
-            if (FCollection->Items(i)->ButtonType() == TvekTitleBarBtnType::vekControlBox) {
-                ShowRuleMessage(QStringLiteral(
-                    "Sorry, only one button's ButtonType property can be \"vekControlBox\""));
-                return;
-            }
-        }
-    }
-    FButtonType = value;
-    LoadPictures();
-    Changed();
-}
-
-void TvekTitleBarButton::SetTransparent(bool value)
-{
-    FTransparent = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetTop(int value)
-{
-    FTop = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetUIStyle(TvekUIStyle value)
-{
-    FUIStyle = value;
-    LoadPictures();
-    Changed();
-}
-
-void TvekTitleBarButton::SetControlBoxMenu(QMenu *value)
-{
-    FControlBoxMenu = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicNormal(const QImage &value)
-{
-    FPicNormal = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicMouseOn(const QImage &value)
-{
-    FPicMouseOn = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicMouseDown(const QImage &value)
-{
-    FPicMouseDown = value;
-    Changed();
-}
-
-// A style resets the button's transparency and top to the style's, and a
-// maximise button of a maximised window takes the restore pictures.
-void TvekTitleBarButton::LoadPictures()
-{
-    if (FUIStyle == TvekUIStyle::Custom)
-        return;
-    FTransparent = GetThemeBool(FUIStyle, elBtnTransparent);
-    int first = 0;
-    switch (FButtonType) {
-    case TvekTitleBarBtnType::vekMax:
-        first = elMaxNormal;
-        break;
-    case TvekTitleBarBtnType::vekMin:
-        first = elMinNormal;
-        break;
-    case TvekTitleBarBtnType::vekClose:
-        first = elCloseNormal;
-        break;
-    case TvekTitleBarBtnType::vekHelp:
-        first = elHelpNormal;
-        break;
-    case TvekTitleBarBtnType::vekControlBox:
-        first = elCtlBoxNormal;
-        break;
-    case TvekTitleBarBtnType::vekCustom:
-        return;
-    }
-    FTop = GetThemeInt(FUIStyle, elBtnTop);
-    if (FButtonType == TvekTitleBarBtnType::vekMax) {
-        const TvekTitleBar *bar = TitleBar();
-        const QWidget *window = bar ? bar->HostWindow() : nullptr;
-        if (window && window->isMaximized())
-            first = elRestoreNormal;
-    }
-    FPicNormal = LoadThemeBitmap(FUIStyle, first);
-    FPicMouseOn = LoadThemeBitmap(FUIStyle, first + 1);
-    FPicMouseDown = LoadThemeBitmap(FUIStyle, first + 2);
-}
-
-void TvekTitleBarButton::Assign(const TvekTitleBarButton &source)
-{
-    SetButtonType(source.FButtonType);
-    SetTransparent(source.FTransparent);
-    SetTop(source.FTop);
-    SetUIStyle(source.FUIStyle);
-    SetPicNormal(source.FPicNormal);
-    SetPicMouseOn(source.FPicMouseOn);
-    SetPicMouseDown(source.FPicMouseDown);
-    SetControlBoxMenu(source.FControlBoxMenu);
-}
-
-// A maximised frameless window must not cover the desktop's panels, so the
-// window is limited to the work area before any action.
-void TvekTitleBarButton::DoClick()
-{
-    TvekTitleBar *bar = TitleBar();
-    QWidget *window = bar ? bar->HostWindow() : nullptr;
-    if (!window)
-        return;
-    const QRect workArea = GetWorkAreaRect();
-    if (workArea.isValid())
-        window->setMaximumSize(workArea.size());
-    switch (FButtonType) {
-    case TvekTitleBarBtnType::vekMax:
-        if (window->isMaximized()) {
-            window->showNormal();
-            if (bar->FNormalGeometry.isValid())
-                window->setGeometry(bar->FNormalGeometry);
-        } else {
-            bar->FNormalGeometry = window->geometry();
-            // Without a window manager nothing else fills the work area. The
-            // geometry goes first: setting it clears the maximised state.
-            if (bar->InSkinnedForm() && workArea.isValid())
-                window->setGeometry(workArea);
-            window->showMaximized();
-        }
-        if (FUIStyle == TvekUIStyle::WinXP)
-            LoadPictures();
-        bar->OnFormReSize();
-        Changed();
-        break;
-    case TvekTitleBarBtnType::vekMin:
-        window->showMinimized();
-        break;
-    case TvekTitleBarBtnType::vekClose:
-        if (auto *form = qobject_cast<TForm *>(window))
-            form->Close();
-        else
-            window->close();
-        break;
-    case TvekTitleBarBtnType::vekControlBox:
-        if (FControlBoxMenu)
-            FControlBoxMenu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
-        break;
-    case TvekTitleBarBtnType::vekHelp:
-    case TvekTitleBarBtnType::vekCustom:
-        break;
-    }
-}
-
-// ---------------------------------------------------------------------------
-// TvekTitleBarSection
-
-TvekTitleBarSection::TvekTitleBarSection(TvekTitleBarSections *collection) : FCollection(collection)
-{}
-
-int TvekTitleBarSection::Index() const
-{
-    return FCollection ? FCollection->IndexOf(this) : -1;
-}
-
-void TvekTitleBarSection::Changed()
-{
-    if (FCollection)
-        FCollection->Changed();
-}
-
-void TvekTitleBarSection::SetAutoSize(bool value)
-{
-    FAutoSize = value;
-    if (!FPicture.isNull())
-        FWidth = FPicture.width();
-    Changed();
-}
-
-void TvekTitleBarSection::SetWidth(int value)
-{
-    FWidth = value;
-    Changed();
-}
-
-// Only one section may fill the space between the others; it always stretches.
-void TvekTitleBarSection::SetAlign(TvekTitleBarAlign value)
-{
-    if (value == TvekTitleBarAlign::vekClient && FCollection) {
-        for (int i = 0; i < FCollection->Count(); ++i) {
-            if (FCollection->Items(i)->Align() == TvekTitleBarAlign::vekClient) {
-                ShowRuleMessage(QStringLiteral(
-                    "Sorry, only one section's Align property can be \"vekClient\""));
-                return;
-            }
-        }
-    }
-    FAlign = value;
-    if (value == TvekTitleBarAlign::vekClient)
-        FStretch = true;
-    Changed();
-}
-
-void TvekTitleBarSection::SetPicture(const QImage &value)
-{
-    FPicture = value;
-    if (FAutoSize)
-        FWidth = FPicture.width();
-    Changed();
-}
-
-void TvekTitleBarSection::SetStretch(bool value)
-{
-    FStretch = value || FAlign == TvekTitleBarAlign::vekClient;
-    Changed();
-}
-
-void TvekTitleBarSection::Assign(const TvekTitleBarSection &source)
-{
-    SetWidth(source.FWidth);
-    SetAlign(source.FAlign);
-    SetPicture(source.FPicture);
-    SetStretch(source.FStretch);
-    SetAutoSize(source.FAutoSize);
-}
-
-// ---------------------------------------------------------------------------
-// TvekTitleBar
-
 TvekTitleBar::TvekTitleBar(QWidget *owner)
     : QWidget(owner), FSections(std::make_unique<TvekTitleBarSections>(this)),
       FButtons(std::make_unique<TvekTitleBarButtons>(this))
@@ -378,19 +93,19 @@ void TvekTitleBar::SetUIStyle(TvekUIStyle value)
     }
     TvekTitleBarSection *left = FSections->Add();
     left->SetAutoSize(true);
-    left->SetPicture(LoadThemeBitmap(value, elTitleLeft));
+    left->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleLeftPic));
     TvekTitleBarSection *right = FSections->Add();
     right->SetAutoSize(true);
-    right->SetPicture(LoadThemeBitmap(value, elTitleRight));
+    right->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleRightPic));
     right->SetAlign(TvekTitleBarAlign::vekRight);
     TvekTitleBarSection *client = FSections->Add();
-    client->SetPicture(LoadThemeBitmap(value, elTitleClient));
+    client->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleClientPic));
     client->SetAlign(TvekTitleBarAlign::vekClient);
-    FLeftBtnXOffset = GetThemeInt(value, elLeftBtnOffset);
-    FRightBtnXOffset = GetThemeInt(value, elRightBtnOffset);
+    FLeftBtnXOffset = GetThemeInt(value, TvekThemeElement::TitleLeftButtonOffset);
+    FRightBtnXOffset = GetThemeInt(value, TvekThemeElement::TitleRightButtonOffset);
     if (QWidget *window = HostWindow())
-        window->setMinimumWidth(GetThemeInt(value, elMinWidth));
-    FRoundCornerSize = GetThemeInt(value, elRoundCorner);
+        window->setMinimumWidth(GetThemeInt(value, TvekThemeElement::WindowMinWidth));
+    FRoundCornerSize = GetThemeInt(value, TvekThemeElement::WindowRoundCorner);
     if (InSkinnedForm())
         ApplyRoundCorners();
     for (int i = 0; i < FButtons->Count(); ++i)

@@ -13,13 +13,6 @@
 
 namespace {
 
-// Theme elements of the track bar.
-constexpr int elementBarHorizontal = 75;
-constexpr int elementSliderHorizontal = 76;
-constexpr int elementBarVertical = 77;
-constexpr int elementSliderVertical = 78;
-constexpr int elementColor = 79;
-
 // How often a held click beside the slider pages again.
 constexpr int pagingInterval = 500;
 
@@ -108,10 +101,11 @@ void TvekTrackBar::LoadPictures()
     if (FUIStyle == TvekUIStyle::Custom)
         return;
     const bool vertical = FOrientation == vekVertical;
-    FBarImage = LoadThemeBitmap(FUIStyle, vertical ? elementBarVertical : elementBarHorizontal);
+    using enum TvekThemeElement;
+    FBarImage = LoadThemeBitmap(FUIStyle, vertical ? TrackBarVerticalBarPic : TrackBarBarPic);
     FSlider->SetPicture(
-        LoadThemeBitmap(FUIStyle, vertical ? elementSliderVertical : elementSliderHorizontal));
-    FColor = GetThemeColor(FUIStyle, elementColor);
+        LoadThemeBitmap(FUIStyle, vertical ? TrackBarVerticalSliderPic : TrackBarSliderPic));
+    FColor = GetThemeColor(FUIStyle, TrackBarColor);
     AdjustCrossSize();
 }
 

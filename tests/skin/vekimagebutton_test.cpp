@@ -1,6 +1,6 @@
 // The image button: state pictures with their fallbacks, stretching,
 // transparency, auto size and the auto-repeat that the scroll bar relies on.
-#include "tst_vekbutton_support.h"
+#include "buttontestsupport.h"
 
 #include "vekbutton.h"
 

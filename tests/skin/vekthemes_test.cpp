@@ -82,11 +82,11 @@ TEST(ThemeTable, ColourElements)
             EXPECT_EQ(GetThemeElement(builtIn[s], row.n, kind), Value(row.values[s]))
                 << "style " << int(builtIn[s]) << " element " << row.n;
             EXPECT_EQ(kind, TvekType::Color);
-            EXPECT_EQ(GetThemeColor(builtIn[s], row.n), Value(row.values[s]));
+            EXPECT_EQ(GetThemeColor(builtIn[s], TvekThemeElement(row.n)), Value(row.values[s]));
         }
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, 3), 0x00E8E8E8);
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, 3), 15263976);
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::WinXP, 2), 0x00C82C00);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, TvekThemeElement::FormColor), 0x00E8E8E8);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, TvekThemeElement::FormColor), 15263976);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::WinXP, TvekThemeElement::FormBorderColor), 0x00C82C00);
 }
 
 TEST(ThemeTable, IntegerAndFlagElements)
@@ -97,16 +97,17 @@ TEST(ThemeTable, IntegerAndFlagElements)
             EXPECT_EQ(GetThemeElement(builtIn[s], row.n, kind), row.values[s])
                 << "style " << int(builtIn[s]) << " element " << row.n;
             EXPECT_EQ(kind, TvekType::Int);
-            EXPECT_EQ(GetThemeInt(builtIn[s], row.n), row.values[s]);
+            EXPECT_EQ(GetThemeInt(builtIn[s], TvekThemeElement(row.n)), row.values[s]);
         }
-    EXPECT_EQ(GetThemeInt(TvekUIStyle::BlueGlass, 68), -3);
+    EXPECT_EQ(GetThemeInt(TvekUIStyle::BlueGlass, TvekThemeElement::TitleRightButtonOffset), -3);
 
     const std::array<bool, 5> transparentTitleButtons = {false, false, false, true, true};
     for (size_t s = 0; s < builtIn.size(); ++s) {
         TvekType kind;
         GetThemeElement(builtIn[s], 66, kind);
         EXPECT_EQ(kind, TvekType::Bool);
-        EXPECT_EQ(GetThemeBool(builtIn[s], 66), transparentTitleButtons[s]);
+        EXPECT_EQ(GetThemeBool(builtIn[s], TvekThemeElement::TitleButtonsTransparent),
+                  transparentTitleButtons[s]);
     }
 }
 
@@ -119,12 +120,12 @@ TEST(ThemeTable, EveryOtherElementIsABitmapName)
             GetThemeElement(style, n, kind);
             if (IsNumeric(n)) {
                 EXPECT_NE(kind, TvekType::Str) << n;
-                EXPECT_TRUE(GetThemeString(style, n).isEmpty()) << n;
+                EXPECT_TRUE(GetThemeString(style, TvekThemeElement(n)).isEmpty()) << n;
                 continue;
             }
             ++names;
             EXPECT_EQ(kind, TvekType::Str) << n;
-            EXPECT_FALSE(GetThemeString(style, n).isEmpty()) << n;
+            EXPECT_FALSE(GetThemeString(style, TvekThemeElement(n)).isEmpty()) << n;
         }
     EXPECT_EQ(names, 5 * 57);
 }
@@ -172,7 +173,7 @@ TEST(ThemeTable, BitmapNames)
         {TvekUIStyle::DeepBlue, 91, "DEEPBLUE_SCROLLBAR_TRACK"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(GetThemeString(c.style, c.n), QString::fromLatin1(c.name));
+        EXPECT_EQ(GetThemeString(c.style, TvekThemeElement(c.n)), QString::fromLatin1(c.name));
 }
 
 TEST(ThemeTable, CustomAndUnknownStylesHaveNoElements)
@@ -182,24 +183,24 @@ TEST(ThemeTable, CustomAndUnknownStylesHaveNoElements)
             TvekType kind = TvekType::Str;
             EXPECT_EQ(GetThemeElement(style, n, kind), -1);
             EXPECT_EQ(kind, TvekType::Int);
-            EXPECT_EQ(GetThemeInt(style, n), -1);
-            EXPECT_EQ(GetThemeColor(style, n), clBlack);
-            EXPECT_FALSE(GetThemeBool(style, n));
-            EXPECT_TRUE(GetThemeString(style, n).isEmpty());
+            EXPECT_EQ(GetThemeInt(style, TvekThemeElement(n)), -1);
+            EXPECT_EQ(GetThemeColor(style, TvekThemeElement(n)), clBlack);
+            EXPECT_FALSE(GetThemeBool(style, TvekThemeElement(n)));
+            EXPECT_TRUE(GetThemeString(style, TvekThemeElement(n)).isEmpty());
         }
 }
 
 TEST(ThemeTable, WrongKindGivesThatKindsDefault)
 {
     const TvekUIStyle s = TvekUIStyle::DeepBlue;
-    EXPECT_EQ(GetThemeInt(s, 3), -1);         // a colour
-    EXPECT_EQ(GetThemeInt(s, 24), -1);        // a name
-    EXPECT_EQ(GetThemeColor(s, 4), clBlack);  // an integer
-    EXPECT_EQ(GetThemeColor(s, 66), clBlack); // a flag
-    EXPECT_FALSE(GetThemeBool(s, 1));         // the integer 3
-    EXPECT_FALSE(GetThemeBool(s, 13));        // white
-    EXPECT_TRUE(GetThemeString(s, 3).isEmpty());
-    EXPECT_TRUE(GetThemeBool(TvekUIStyle::Protein, 66));
+    EXPECT_EQ(GetThemeInt(s, TvekThemeElement::FormColor), -1);                      // a colour
+    EXPECT_EQ(GetThemeInt(s, TvekThemeElement::ButtonNormalPic), -1);                // a name
+    EXPECT_EQ(GetThemeColor(s, TvekThemeElement::FormBorderWidth), clBlack);         // an integer
+    EXPECT_EQ(GetThemeColor(s, TvekThemeElement::TitleButtonsTransparent), clBlack); // a flag
+    EXPECT_FALSE(GetThemeBool(s, TvekThemeElement::StyleNumber));      // the integer 3
+    EXPECT_FALSE(GetThemeBool(s, TvekThemeElement::MenuHotFontColor)); // white
+    EXPECT_TRUE(GetThemeString(s, TvekThemeElement::FormColor).isEmpty());
+    EXPECT_TRUE(GetThemeBool(TvekUIStyle::Protein, TvekThemeElement::TitleButtonsTransparent));
 }
 
 TEST(ThemeTable, NumbersOutsideTheTableHaveNoElement)
@@ -208,7 +209,7 @@ TEST(ThemeTable, NumbersOutsideTheTableHaveNoElement)
         TvekType kind = TvekType::Color;
         EXPECT_EQ(GetThemeElement(TvekUIStyle::DeepBlue, n, kind), -1);
         EXPECT_EQ(kind, TvekType::Int);
-        EXPECT_TRUE(GetThemeString(TvekUIStyle::DeepBlue, n).isEmpty());
+        EXPECT_TRUE(GetThemeString(TvekUIStyle::DeepBlue, TvekThemeElement(n)).isEmpty());
     }
 }
 
@@ -218,7 +219,7 @@ TEST(ThemeTable, EveryNameIsABuiltInBitmap)
         GTEST_SKIP() << "style bitmaps not built in";
     for (TvekUIStyle style : builtIn)
         for (int n = 1; n <= vekThemeElementCount; ++n) {
-            const QString name = GetThemeString(style, n);
+            const QString name = GetThemeString(style, TvekThemeElement(n));
             if (!name.isEmpty()) {
                 EXPECT_TRUE(HasBitmapResource(name)) << name.toStdString();
             }
@@ -234,8 +235,11 @@ TEST(ThemeTable, PictureSizesFixTheLook)
     const std::array<int, 5> titleHeight = {23, 29, 32, 23, 33};
     for (size_t s = 0; s < builtIn.size(); ++s) {
         for (int n : {24, 25, 26})
-            EXPECT_EQ(LoadThemeBitmap(builtIn[s], n).size(), button[s]) << int(builtIn[s]);
-        EXPECT_EQ(LoadThemeBitmap(builtIn[s], 45).height(), titleHeight[s]) << int(builtIn[s]);
+            EXPECT_EQ(LoadThemeBitmap(builtIn[s], TvekThemeElement(n)).size(), button[s])
+                << int(builtIn[s]);
+        EXPECT_EQ(LoadThemeBitmap(builtIn[s], TvekThemeElement::TitleLeftPic).height(),
+                  titleHeight[s])
+            << int(builtIn[s]);
     }
 }
 
@@ -377,4 +381,4 @@ TEST(ThemeTable, SubContainersPassTheStyleOn)
     EXPECT_EQ(direct->FUIStyle, TvekUIStyle::DeepBlue);
 }
 
-#include "tst_vekthemes.moc"
+#include "vekthemes_test.moc"
