@@ -17,7 +17,8 @@ TvekButton::~TvekButton() = default;
 
 void TvekButton::SetGlyph(const QImage &value)
 {
-    FGlyph = value;
+    if (!vekAssign(FGlyph, value))
+        return;
     Invalidate();
 }
 
@@ -95,9 +96,9 @@ void TvekButton::PaintPic(QPainter &canvas, const QImage &picture)
         PaintGlyph(canvas);
 }
 
-// The glyph and the caption laid out together; a glyph twice as wide as high
-// holds an enabled and a disabled frame.
-void TvekButton::PaintGlyph(QPainter &canvas)
+// The glyph and the caption laid out together, as they stand unpressed; a
+// glyph twice as wide as high holds an enabled and a disabled frame.
+TvekButton::TGlyphLayout TvekButton::LayOutGlyph() const
 {
     const QSize text = TextExtent(Caption());
     const int tw = text.width(), th = text.height();
@@ -134,16 +135,31 @@ void TvekButton::PaintGlyph(QPainter &canvas)
         ty = gy - th - S;
         break;
     }
-    FTextPos = QPoint(tx, ty);
-    if (FMouseDown) {
-        ++gx;
-        ++gy;
-    }
+    return {QRect(gx, gy, gw, gh), QPoint(tx, ty), twoFrames};
+}
+
+// The glyph moves one pixel while pressed, the caption too unless disabled.
+QRect TvekButton::GlyphRect() const
+{
+    const QRect glyph = LayOutGlyph().glyph;
+    return MouseDown() ? glyph.translated(1, 1) : glyph;
+}
+
+QPoint TvekButton::TextPos() const
+{
+    const QPoint text = LayOutGlyph().text;
+    return MouseDown() && isEnabled() ? text + QPoint(1, 1) : text;
+}
+
+void TvekButton::PaintGlyph(QPainter &canvas) const
+{
+    const TGlyphLayout layout = LayOutGlyph();
+    const QRect at = GlyphRect();
     const QColor mask = QColor::fromRgb(FGlyph.pixel(0, 0));
-    const int frame = twoFrames && !isEnabled() ? 1 : 0;
-    QImage image = FGlyph.copy(frame * gw, 0, gw, gh);
+    const int frame = layout.twoFrames && !isEnabled() ? 1 : 0;
+    QImage image = FGlyph.copy(frame * at.width(), 0, at.width(), at.height());
     image = MaskedImage(image, FromQColor(mask));
-    DrawImageList(canvas, QPoint(gx, gy), image, false, twoFrames || isEnabled());
+    DrawImageList(canvas, at.topLeft(), image, false, layout.twoFrames || isEnabled());
 }
 
 void TvekButton::PaintText(QPainter &canvas, const QString &text)
@@ -154,17 +170,16 @@ void TvekButton::PaintText(QPainter &canvas, const QString &text)
     }
     canvas.setBrush(Qt::NoBrush);
     canvas.setFont(font());
+    const QPoint at = TextPos();
     const QPoint end(width() - 1, height() - 1);
     if (!isEnabled()) {
         canvas.setPen(vekDisabledShadow);
-        canvas.drawText(QRect(FTextPos + QPoint(1, 1), end), vekLeftTopText, text);
+        canvas.drawText(QRect(at + QPoint(1, 1), end), vekLeftTopText, text);
         canvas.setPen(vekDisabledText);
     } else {
-        if (FMouseDown)
-            FTextPos += QPoint(1, 1);
         canvas.setPen(ToQColor(FontColor()));
     }
-    canvas.drawText(QRect(FTextPos, end), vekLeftTopText, text);
+    canvas.drawText(QRect(at, end), vekLeftTopText, text);
 }
 
 // MacOS and BlueGlass mark the focus with a blue line near the bottom.

@@ -53,8 +53,10 @@ public:
     void SetLayout(TButtonLayout value);
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value);
-    // Where the glyph layout put the caption at the last paint.
-    QPoint TextPos() const { return FTextPos; }
+    // Where the glyph is drawn and where the caption beside it starts, in the
+    // current state (both move one pixel while pressed).
+    QRect GlyphRect() const;
+    QPoint TextPos() const;
 
     void SetPicNormal(const QString &value) override;
     void SetPicMouseOn(const QString &value) override;
@@ -73,10 +75,16 @@ protected:
     void ActionChange() override;
 
 private:
-    void PaintGlyph(QPainter &canvas);
+    struct TGlyphLayout
+    {
+        QRect glyph;
+        QPoint text;
+        bool twoFrames = false;
+    };
+    TGlyphLayout LayOutGlyph() const;
+    void PaintGlyph(QPainter &canvas) const;
 
     QImage FGlyph;
     TButtonLayout FLayout = blGlyphLeft;
-    QPoint FTextPos;
     int FSpacing = 4;
 };

@@ -3,7 +3,9 @@
 #include "bitmapresource.h"
 #include "tform.h"
 #include "vekbuttondraw.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
+#include "veksetter.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -117,14 +119,16 @@ void TvekCustomButton::SetCaption(const QString &value)
 
 void TvekCustomButton::SetTabStop(bool value)
 {
-    FTabStop = value;
+    if (!vekAssign(FTabStop, value))
+        return;
     // A mouse click never focuses a button by itself; Tab does when set.
     setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void TvekCustomButton::SetCancel(bool value)
 {
-    FCancel = value;
+    if (!vekAssign(FCancel, value))
+        return;
     UpdateDialogKeyFilter();
 }
 
@@ -154,6 +158,12 @@ void TvekCustomButton::SetUIStyle(TvekUIStyle value)
     ApplyUIStyle(value);
 }
 
+void TvekCustomButton::ApplyContainerStyle(TvekUIStyle style)
+{
+    if (FUIStyle != TvekUIStyle::Custom)
+        SetUIStyle(style);
+}
+
 void TvekCustomButton::ApplyUIStyle(TvekUIStyle value)
 {
     FUIStyle = value;
@@ -173,7 +183,7 @@ void TvekCustomButton::SetPicTransparent(bool value)
 // 0 names the program's own module, which then reads back as 0.
 void TvekCustomButton::SetResHandle(std::uint32_t value)
 {
-    FResHandle = value == 0 ? vekMainInstance : value;
+    vekAssign(FResHandle, value == 0 ? vekMainInstance : value);
 }
 
 std::uint32_t TvekCustomButton::GetResHandle() const
@@ -188,6 +198,8 @@ TColor TvekCustomButton::FontColor() const
 
 void TvekCustomButton::SetFontColor(TColor value)
 {
+    if (FontColor() == value)
+        return;
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, ToQColor(value));
     setPalette(pal);
@@ -448,22 +460,17 @@ void TvekCustomButton::paintEvent(QPaintEvent *)
         picture = BlankPicture();
     }
 
-    const qreal ratio = devicePixelRatioF();
-    QImage buffer(size() * ratio, QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(ratio);
-    {
-        QPainter canvas(&buffer);
-        canvas.fillRect(rect(), ToQColor(Color()));
-        if (FTransparent)
-            DoTrans(canvas, this);
-        PaintPic(canvas, picture);
-        if (hasFocus() && FTabStop)
-            PaintFocus(canvas);
-        canvas.setFont(font());
-        if (!FCaption.trimmed().isEmpty())
-            PaintText(canvas, FCaption);
-    }
-    QPainter(this).drawImage(0, 0, buffer);
+    TvekPaintBuffer buffer(this);
+    QPainter &canvas = buffer.Canvas();
+    canvas.fillRect(rect(), ToQColor(Color()));
+    if (FTransparent)
+        DoTrans(canvas, this);
+    PaintPic(canvas, picture);
+    if (hasFocus() && FTabStop)
+        PaintFocus(canvas);
+    canvas.setFont(font());
+    if (!FCaption.trimmed().isEmpty())
+        PaintText(canvas, FCaption);
 }
 
 void TvekCustomButton::mousePressEvent(QMouseEvent *event)
@@ -545,6 +552,14 @@ void TvekCustomButton::leaveEvent(QEvent *)
         return;
     }
     MouseLeft();
+}
+
+// Only the flags change: the look shows at the next paint, as when the
+// flags were set directly.
+void TvekCustomButton::SetMouseState(bool mouseOn, bool mouseDown)
+{
+    FMouseOn = mouseOn;
+    FMouseDown = mouseDown;
 }
 
 void TvekCustomButton::MouseEntered()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tcolor.h"
+#include "veksetter.h"
 #include "vekthemes.h"
 
 #include <QImage>
@@ -33,7 +34,7 @@ constexpr std::uint32_t vekMainInstance = 0x00400000u;
 // activation, a focus mark, a caption, an auto-repeat event while the left
 // button is held, and a modal result handed to the containing form.
 // Painting goes through an off-screen image copied in one step.
-class TvekCustomButton : public QWidget
+class TvekCustomButton : public QWidget, public TvekStyled
 {
     Q_OBJECT
 
@@ -64,13 +65,18 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
     int ModalResult() const { return FModalResult; }
-    void SetModalResult(int value) { FModalResult = value; }
+    void SetModalResult(int value) { vekAssign(FModalResult, value); }
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    // A container's style replaces a built-in one; Custom pictures stay.
+    void ApplyContainerStyle(TvekUIStyle style) override;
     bool PicTransparent() const { return FPicTransparent; }
     void SetPicTransparent(bool value);
     int MouseContinuouslyDownInterval() const { return FMouseContinuouslyDownInterval; }
-    void SetMouseContinuouslyDownInterval(int value) { FMouseContinuouslyDownInterval = value; }
+    void SetMouseContinuouslyDownInterval(int value)
+    {
+        vekAssign(FMouseContinuouslyDownInterval, value);
+    }
     std::uint32_t ResHandle() const { return GetResHandle(); }
     virtual void SetResHandle(std::uint32_t value);
     std::uint32_t GetResHandle() const;
@@ -103,12 +109,12 @@ public:
     // True when the control and all its parents are visible and enabled.
     bool CanFocus() const;
 
-    // Hover and pressed flags, read by painting (the demo sets them to show
-    // every look at once).
-    bool FMouseOn = false;
-    bool FMouseDown = false;
+    // Whether the pointer is over the button and whether it is held down (by
+    // the left mouse button, Space or Enter): they choose the picture drawn.
+    bool MouseOn() const { return FMouseOn; }
+    bool MouseDown() const { return FMouseDown; }
     // The auto-repeat timer, present only while the left button is held.
-    QTimer *FTimer = nullptr;
+    QTimer *RepeatTimer() const { return FTimer; }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnMouseEnter;
@@ -182,6 +188,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class TvekButtonLook;
+
+    void SetMouseState(bool mouseOn, bool mouseDown);
     void MouseEntered();
     void MouseLeft();
     void StartTimer();
@@ -212,4 +221,18 @@ private:
     QSize FAcceptedSize;
     QShortcut *FAccelerator = nullptr;
     QPointer<QWidget> FKeyWindow;
+    bool FMouseOn = false;
+    bool FMouseDown = false;
+    QTimer *FTimer = nullptr;
+};
+
+// Puts a button in its hover or pressed look without a pointer, for the demo
+// sheet and the tests that grab every look.
+class TvekButtonLook
+{
+public:
+    static void Show(TvekCustomButton *button, bool mouseOn, bool mouseDown)
+    {
+        button->SetMouseState(mouseOn, mouseDown);
+    }
 };

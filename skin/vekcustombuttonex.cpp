@@ -60,27 +60,45 @@ void TvekCustomButtonEx::UIStyleChanged()
 }
 
 // The state picture at (1, y), centred by the style's box height.
-void TvekCustomButtonEx::PaintPic(QPainter &canvas, const QImage &picture)
+QRect TvekCustomButtonEx::CheckRect() const
 {
-    const int y = (height() - GetPicHeight()) / 2;
-    DrawImageList(canvas, QPoint(1, y), picture, PicTransparent(), true);
+    const int h = GetPicHeight();
+    return QRect(1, (height() - h) / 2, GetPicWidth(), h);
 }
 
-// The caption from pw + 4, not moved while pressed, plain grey when disabled.
+int TvekCustomButtonEx::CaptionTop() const
+{
+    return (height() - (FontHeight() + 2)) / 2;
+}
+
+// The caption from pw + 4 to the right and bottom edges.
+QRect TvekCustomButtonEx::TextRect() const
+{
+    return EdgesRect(GetPicWidth() + 4, CaptionTop(), width(), height());
+}
+
+QRect TvekCustomButtonEx::FocusRect() const
+{
+    return EdgesRect(GetPicWidth() + 3, CaptionTop(), width(), height());
+}
+
+void TvekCustomButtonEx::PaintPic(QPainter &canvas, const QImage &picture)
+{
+    DrawImageList(canvas, CheckRect().topLeft(), picture, PicTransparent(), true);
+}
+
+// The caption does not move while pressed and is plain grey when disabled.
 void TvekCustomButtonEx::PaintText(QPainter &canvas, const QString &text)
 {
-    const int yt = (height() - (FontHeight() + 2)) / 2;
     canvas.setBrush(Qt::NoBrush);
     canvas.setFont(font());
     canvas.setPen(isEnabled() ? ToQColor(FontColor()) : vekDisabledText);
-    FTextRect = EdgesRect(GetPicWidth() + 4, yt, width(), height());
-    canvas.drawText(FTextRect, vekLeftTopText, text);
+    canvas.drawText(TextRect(), vekLeftTopText, text);
 }
 
 void TvekCustomButtonEx::PaintFocus(QPainter &canvas)
 {
-    const int yt = (height() - (FontHeight() + 2)) / 2;
-    DrawFocusRect(canvas, EdgesRect(GetPicWidth() + 3, yt, width(), height()));
+    DrawFocusRect(canvas, FocusRect());
 }
 
 void TvekCustomButtonEx::resizeEvent(QResizeEvent *event)

@@ -15,8 +15,11 @@ public:
 
     bool Checked() const { return FChecked; }
     void SetChecked(bool value);
-    // Where the caption was laid out at the last paint.
-    QRect TextRect() const { return FTextRect; }
+    // The box of the state picture, the caption's rectangle and the focus
+    // mark's, all fixed by the style's picture size and the font.
+    QRect CheckRect() const;
+    QRect TextRect() const;
+    QRect FocusRect() const;
 
     void Click() override;
     virtual int GetPicWidth() const = 0;
@@ -40,5 +43,8 @@ protected:
     void ReplaceControl();
 
     bool FChecked = false;
-    QRect FTextRect;
+
+private:
+    // The caption's top: the font's line, two pixels taller, centred.
+    int CaptionTop() const;
 };

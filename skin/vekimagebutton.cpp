@@ -11,28 +11,32 @@ TvekImageButton::~TvekImageButton() = default;
 
 void TvekImageButton::SetPicNormalF(const QImage &value)
 {
-    FPicNormal = value;
+    if (!vekAssign(FPicNormal, value))
+        return;
     AutoSizeChanged();
     Invalidate();
 }
 
 void TvekImageButton::SetPicMouseOnF(const QImage &value)
 {
-    FPicMouseOn = value;
+    if (!vekAssign(FPicMouseOn, value))
+        return;
     AutoSizeChanged();
     Invalidate();
 }
 
 void TvekImageButton::SetPicMouseDownF(const QImage &value)
 {
-    FPicMouseDown = value;
+    if (!vekAssign(FPicMouseDown, value))
+        return;
     AutoSizeChanged();
     Invalidate();
 }
 
 void TvekImageButton::SetPicDisabledF(const QImage &value)
 {
-    FPicDisabled = value;
+    if (!vekAssign(FPicDisabled, value))
+        return;
     AutoSizeChanged();
     Invalidate();
 }

@@ -43,6 +43,8 @@ public:
     void SetPicDisabledF(const QImage &value);
     bool Stretch() const { return FStretch; }
     void SetStretch(bool value);
+    // Its pictures are its own: a container's style leaves them.
+    void ApplyContainerStyle(TvekUIStyle) override {}
 
 protected:
     void AutoSizeChanged() override;

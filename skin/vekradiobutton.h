@@ -13,7 +13,7 @@ public:
     explicit TvekRadioButton(QWidget *owner = nullptr);
 
     int GroupIndex() const { return FGroupIndex; }
-    void SetGroupIndex(int value) { FGroupIndex = value; }
+    void SetGroupIndex(int value) { vekAssign(FGroupIndex, value); }
     void UnCheckGroup();
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "vekbutton.h"
 #include "vekimagepanel.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
 
 #include <QPainter>
@@ -234,8 +235,8 @@ void TvekScrollBar::BuildSliderPicture()
 
 void TvekScrollBar::paintEvent(QPaintEvent *)
 {
-    QPainter canvas(this);
-    canvas.fillRect(rect(), ToQColor(FColor));
+    TvekPaintBuffer buffer(this);
+    buffer.Canvas().fillRect(rect(), ToQColor(FColor));
 }
 
 void TvekScrollBar::resizeEvent(QResizeEvent *event)

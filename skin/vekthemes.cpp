@@ -2,7 +2,6 @@
 
 #include "bitmapresource.h"
 
-#include <QMetaProperty>
 #include <QWidget>
 
 #include <array>
@@ -267,116 +266,50 @@ QImage LoadThemeBitmap(TvekUIStyle style, TvekThemeElement element)
 
 // ---------------------------------------------------------------------------
 // A window's skinned frame and pushing a style to the controls on a container.
-// The components are reached through their published properties, so this
-// unit needs none of their headers.
+// The components are reached through the style interfaces, so this unit
+// needs none of their headers.
 
 namespace {
 
-QObject *FirstSkinnedFrame(QWidget *form)
+const TvekStyledFrame *FirstSkinnedFrame(QWidget *form)
 {
     if (!form)
         return nullptr;
     for (QObject *child : form->children())
-        if (child->isWidgetType() && child->inherits("TvekForm"))
-            return child;
+        if (child->isWidgetType())
+            if (auto *frame = dynamic_cast<const TvekStyledFrame *>(child))
+                return frame;
     return nullptr;
 }
-
-TvekUIStyle StyleOf(const QObject *component)
-{
-    const QVariant v = component->property("UIStyle");
-    if (v.metaType() == QMetaType::fromType<TvekUIStyle>())
-        return v.value<TvekUIStyle>();
-    bool ok = false;
-    const int value = v.toInt(&ok);
-    return ok ? TvekUIStyle(value) : TvekUIStyle::DeepBlue;
-}
-
-// Stores a style through the component's published property, whatever
-// integral type the property was declared with.
-void SetStyleOf(QObject *component, TvekUIStyle style)
-{
-    const QMetaObject *meta = component->metaObject();
-    const int index = meta->indexOfProperty("UIStyle");
-    if (index < 0)
-        return;
-    const QMetaProperty prop = meta->property(index);
-    if (prop.metaType() == QMetaType::fromType<TvekUIStyle>())
-        prop.write(component, QVariant::fromValue(style));
-    else
-        prop.write(component, int(style));
-}
-
-void SetStyleUnlessCustom(QObject *component, TvekUIStyle style)
-{
-    if (StyleOf(component) != TvekUIStyle::Custom)
-        SetStyleOf(component, style);
-}
-
-void SetBorderColor(QObject *component, TvekUIStyle style)
-{
-    component->setProperty("BorderColor",
-                           GetThemeColor(style, TvekThemeElement::ControlBorderColor));
-}
-
-// One row per group of component classes: the action applies once to a
-// child that is of one of the classes or derives from one. Rows run in order.
-struct TApplyRow
-{
-    std::array<const char *, 4> classNames;
-    void (*apply)(QObject *component, TvekUIStyle style);
-
-    bool Matches(const QObject *component) const
-    {
-        for (const char *name : classNames)
-            if (name && component->inherits(name))
-                return true;
-        return false;
-    }
-};
-
-constexpr TApplyRow applyRows[] = {
-    {{"TvekRadioButton", "TvekCheckBox", "TvekButton"}, SetStyleUnlessCustom},
-    {{"TvekListBox"}, SetBorderColor},
-    {{"TvekComboBox"}, SetStyleOf},
-    {{"TvekTrackBar", "TvekScrollBar"}, SetStyleOf},
-};
 
 } // namespace
 
 TvekUIStyle GetVEKFormStyle(QWidget *form)
 {
-    const QObject *frame = FirstSkinnedFrame(form);
-    return frame ? StyleOf(frame) : TvekUIStyle::DeepBlue;
+    const TvekStyledFrame *frame = FirstSkinnedFrame(form);
+    return frame ? frame->UIStyle() : TvekUIStyle::DeepBlue;
 }
 
 TColor GetVEKFormColor(QWidget *form)
 {
-    const QObject *frame = FirstSkinnedFrame(form);
-    if (!frame)
-        return clBtnFace;
-    bool ok = false;
-    const TColor color = frame->property("Color").toInt(&ok);
-    return ok ? color : clBtnFace;
+    const TvekStyledFrame *frame = FirstSkinnedFrame(form);
+    return frame ? frame->Color() : clBtnFace;
 }
 
 TColor GetBorderColor(QWidget *form)
 {
-    const QObject *frame = FirstSkinnedFrame(form);
-    return frame ? GetThemeColor(StyleOf(frame), TvekThemeElement::ControlBorderColor) : clBlack;
+    const TvekStyledFrame *frame = FirstSkinnedFrame(form);
+    return frame ? GetThemeColor(frame->UIStyle(), TvekThemeElement::ControlBorderColor) : clBlack;
 }
 
 void ContainerApplyUIStyle(QWidget *container, TvekUIStyle style)
 {
     if (!container)
         return;
-    for (QObject *child : container->children()) {
-        if (!child->isWidgetType())
-            continue;
-        for (const TApplyRow &row : applyRows)
-            if (row.Matches(child))
-                row.apply(child, style);
-    }
+    for (QObject *child : container->children())
+        if (child->isWidgetType())
+            if (auto *control = dynamic_cast<TvekStyled *>(child))
+                control->ApplyContainerStyle(style);
 }
 
 void SubContainerApplyUIStyle(QWidget *container, TvekUIStyle style)

@@ -151,10 +151,30 @@ QString GetThemeString(TvekUIStyle style, TvekThemeElement element);
 QImage LoadThemeBitmap(TvekUIStyle style, TvekThemeElement element);
 
 // The style, colour and control border colour of the first skinned frame
-// among a window's direct children (DeepBlue, clBtnFace and black without one).
+// (TvekStyledFrame) among a window's direct children (DeepBlue, clBtnFace and
+// black without one).
 TvekUIStyle GetVEKFormStyle(QWidget *form);
 TColor GetVEKFormColor(QWidget *form);
 TColor GetBorderColor(QWidget *form);
+
+// Every skinned control: takes the style that its container pushes to the
+// controls placed directly on it (ContainerApplyUIStyle). A new control joins
+// the push by implementing it; one that keeps its own look does nothing.
+class TvekStyled
+{
+public:
+    virtual ~TvekStyled() = default;
+    virtual void ApplyContainerStyle(TvekUIStyle style) = 0;
+};
+
+// A window's skinned frame: its style and panel colour are the window's,
+// for GetVEKFormStyle, GetVEKFormColor and GetBorderColor.
+class TvekStyledFrame : public TvekStyled
+{
+public:
+    virtual TvekUIStyle UIStyle() const = 0;
+    virtual TColor Color() const = 0;
+};
 
 // A skinned sub-container (image panel, group box, tab control, tab sheet):
 // restyles itself and passes the style on to its own children.

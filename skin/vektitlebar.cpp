@@ -1,7 +1,10 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
+#include "vekform.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
+#include "veksetter.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -80,7 +83,7 @@ QWidget *TvekTitleBar::HostWindow() const
 
 bool TvekTitleBar::InSkinnedForm() const
 {
-    return parentWidget() && parentWidget()->inherits("TvekForm");
+    return qobject_cast<const TvekForm *>(parentWidget()) != nullptr;
 }
 
 void TvekTitleBar::SetUIStyle(TvekUIStyle value)
@@ -126,49 +129,57 @@ void TvekTitleBar::SetAutoSize(bool value)
 
 void TvekTitleBar::SetButtonInterval(int value)
 {
-    FButtonInterval = value;
+    if (!vekAssign(FButtonInterval, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetCaption(const QString &value)
 {
-    FCaption = value;
+    if (!vekAssign(FCaption, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetFont(const QFont &value)
 {
-    FFont = value;
+    if (!vekAssign(FFont, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetFontColor(TColor value)
 {
-    FFontColor = value;
+    if (!vekAssign(FFontColor, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetActive(bool value)
 {
-    FFormActive = value;
+    if (!vekAssign(FFormActive, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetLeftBtnXOffset(int value)
 {
-    FLeftBtnXOffset = value;
+    if (!vekAssign(FLeftBtnXOffset, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetRightBtnXOffset(int value)
 {
-    FRightBtnXOffset = value;
+    if (!vekAssign(FRightBtnXOffset, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetDrawAppIcon(bool value)
 {
-    FDrawAppIcon = value;
+    if (!vekAssign(FDrawAppIcon, value))
+        return;
     update();
 }
 
@@ -289,22 +300,18 @@ QString TvekTitleBar::DrawnCaption() const
 
 void TvekTitleBar::paintEvent(QPaintEvent *)
 {
-    QImage bitmap(size(), QImage::Format_RGB32);
-    bitmap.fill(Qt::black);
-    QPainter canvas(&bitmap);
-    PaintSections(canvas, bitmap);
-    PaintButtons(canvas);
-    PaintCaption(canvas);
-    canvas.end();
-    QPainter(this).drawImage(0, 0, bitmap);
+    TvekPaintBuffer buffer(this);
+    PaintSections(buffer.Canvas());
+    PaintButtons(buffer.Canvas());
+    PaintCaption(buffer.Canvas());
 }
 
 // Left sections pack from the left, right ones from the right while they
 // fit, and the client section stretches over what lies between.
-void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
+void TvekTitleBar::PaintSections(QPainter &canvas) const
 {
-    const int h = bitmap.height();
-    int left = -1, right = bitmap.width() + 1;
+    const int h = height();
+    int left = -1, right = width() + 1;
     const TvekTitleBarSection *client = nullptr;
     auto draw = [&](const TvekTitleBarSection *section, const QRect &r) {
         if (section->Stretch())
@@ -321,7 +328,7 @@ void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
             left += w;
             break;
         case TvekTitleBarAlign::vekRight:
-            if (bitmap.width() - left >= w) {
+            if (width() - left >= w) {
                 draw(section, QRect(right - w - 1, 0, w, h));
                 right -= w;
             }
@@ -335,9 +342,22 @@ void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
         canvas.drawImage(QRect(left + 1, 0, right - 1 - (left + 1), h), client->Picture());
 }
 
-void TvekTitleBar::PaintButtons(QPainter &canvas)
+int TvekTitleBar::HotButton() const
 {
-    FHotButton = FCursor ? ButtonAt(*FCursor) : -1;
+    return FCursor ? ButtonAt(*FCursor) : -1;
+}
+
+void TvekTitleBar::SetCursor(std::optional<QPoint> cursor)
+{
+    const int hot = HotButton();
+    FCursor = cursor;
+    if (HotButton() != hot)
+        update();
+}
+
+void TvekTitleBar::PaintButtons(QPainter &canvas) const
+{
+    const int hotButton = HotButton();
     const std::vector<QRect> rects = ButtonRects();
     const int box = ControlBoxIndex();
     for (int i = 0; i < FButtons->Count(); ++i) {
@@ -349,7 +369,7 @@ void TvekTitleBar::PaintButtons(QPainter &canvas)
             continue;
         }
         const QImage *picture = &button->PicNormal();
-        if (i == FHotButton)
+        if (i == hotButton)
             picture = FPressed ? &button->PicMouseDown() : &button->PicMouseOn();
         if (picture->isNull())
             picture = &button->PicNormal();
@@ -386,10 +406,9 @@ void TvekTitleBar::mousePressEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     FCursor = pos;
     FPressed = true;
-    FHotButton = ButtonAt(pos);
     update();
     QWidget *host = HostWindow();
-    if (FHotButton < 0 && host && !host->isMaximized())
+    if (HotButton() < 0 && host && !host->isMaximized())
         BeginMove(event->globalPosition().toPoint());
 }
 
@@ -425,10 +444,13 @@ void TvekTitleBar::FollowMove(const QPoint &globalPos)
 void TvekTitleBar::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    FCursor = event->position().toPoint();
+    const bool pressed = FPressed;
+    SetCursor(event->position().toPoint());
     if ((FMovePending || FOwnMove) && (event->buttons() & Qt::LeftButton))
         FollowMove(event->globalPosition().toPoint());
-    update();
+    // A system move ends the pressed look of a hot button.
+    if (FPressed != pressed && HotButton() >= 0)
+        update();
 }
 
 // A release over a button clicks it, wherever the press began.
@@ -441,10 +463,9 @@ void TvekTitleBar::mouseReleaseEvent(QMouseEvent *event)
     FOwnMove = false;
     const QPoint pos = event->position().toPoint();
     FCursor = pos;
-    FHotButton = ButtonAt(pos);
+    const int index = HotButton();
     const QPointer<TvekTitleBar> self(this);
-    if (FHotButton >= 0) {
-        const int index = FHotButton;
+    if (index >= 0) {
         TvekTitleBarButton *button = FButtons->Items(index);
         const TvekTitleBarBtnType type = button->ButtonType();
         button->DoClick();
@@ -469,12 +490,10 @@ void TvekTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    const QPoint pos = event->position().toPoint();
-    FCursor = pos;
+    FCursor = event->position().toPoint();
     FPressed = true;
-    FHotButton = ButtonAt(pos);
     update();
-    if (FHotButton >= 0)
+    if (HotButton() >= 0)
         return;
     for (int i = 0; i < FButtons->Count(); ++i) {
         if (FButtons->Items(i)->ButtonType() == TvekTitleBarBtnType::vekMax) {
@@ -487,6 +506,5 @@ void TvekTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
 void TvekTitleBar::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    FCursor.reset();
-    update();
+    SetCursor(std::nullopt);
 }

@@ -24,7 +24,7 @@ using TvekTitleBarButtonClickEvent = std::function<void(TvekTitleBar *Sender, in
 // The skinned caption strip of a window: picture sections, a row of buttons
 // at the right, a control box at the left and the caption between them. It
 // moves its window when dragged and runs its buttons' actions on click.
-class TvekTitleBar : public QWidget
+class TvekTitleBar : public QWidget, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
@@ -43,6 +43,8 @@ public:
 
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    // The frame restyles its bar itself: a container's style leaves it.
+    void ApplyContainerStyle(TvekUIStyle) override {}
     TvekTitleBarSections *Sections() const { return FSections.get(); }
     void SetSections(const TvekTitleBarSections &value) { FSections->Assign(value); }
     TvekTitleBarButtons *Buttons() const { return FButtons.get(); }
@@ -79,7 +81,8 @@ public:
     std::vector<QRect> ButtonRects() const;
     // The index of the button under a point of the bar, -1 for none.
     int ButtonAt(const QPoint &pos) const;
-    int HotButton() const { return FHotButton; }
+    // The button under the pointer, -1 for none or a pointer off the bar.
+    int HotButton() const;
     bool Pressed() const { return FPressed; }
     // Where the caption starts, the space it may use and the text drawn there.
     int CaptionStart() const;
@@ -100,8 +103,11 @@ protected:
 private:
     friend class TvekTitleBarButton;
 
-    void PaintSections(QPainter &canvas, const QImage &bitmap) const;
-    void PaintButtons(QPainter &canvas);
+    void PaintSections(QPainter &canvas) const;
+    void PaintButtons(QPainter &canvas) const;
+    // Moves the pointer (none: off the bar) and repaints when that changes
+    // which button is hot.
+    void SetCursor(std::optional<QPoint> cursor);
     void PaintCaption(QPainter &canvas) const;
     int ControlBoxIndex() const;
     int RightRowLeft() const;
@@ -124,7 +130,6 @@ private:
     bool FDrawAppIcon = false;
     int FRoundCornerSize = 0;
     bool FPressed = false;
-    int FHotButton = -1;
     // The cursor as the last mouse event over the bar left it.
     std::optional<QPoint> FCursor;
     // A press on the caption waits for the first move to start the drag; the

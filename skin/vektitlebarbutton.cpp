@@ -2,6 +2,7 @@
 
 #include "tform.h"
 #include "vekpublic.h"
+#include "veksetter.h"
 #include "vekskintexts.h"
 #include "vektitlebar.h"
 
@@ -43,13 +44,15 @@ void TvekTitleBarButton::SetButtonType(TvekTitleBarBtnType value)
 
 void TvekTitleBarButton::SetTransparent(bool value)
 {
-    FTransparent = value;
+    if (!vekAssign(FTransparent, value))
+        return;
     Changed();
 }
 
 void TvekTitleBarButton::SetTop(int value)
 {
-    FTop = value;
+    if (!vekAssign(FTop, value))
+        return;
     Changed();
 }
 
@@ -62,25 +65,29 @@ void TvekTitleBarButton::SetUIStyle(TvekUIStyle value)
 
 void TvekTitleBarButton::SetControlBoxMenu(QMenu *value)
 {
-    FControlBoxMenu = value;
+    if (!vekAssign(FControlBoxMenu, value))
+        return;
     Changed();
 }
 
 void TvekTitleBarButton::SetPicNormal(const QImage &value)
 {
-    FPicNormal = value;
+    if (!vekAssign(FPicNormal, value))
+        return;
     Changed();
 }
 
 void TvekTitleBarButton::SetPicMouseOn(const QImage &value)
 {
-    FPicMouseOn = value;
+    if (!vekAssign(FPicMouseOn, value))
+        return;
     Changed();
 }
 
 void TvekTitleBarButton::SetPicMouseDown(const QImage &value)
 {
-    FPicMouseDown = value;
+    if (!vekAssign(FPicMouseDown, value))
+        return;
     Changed();
 }
 

@@ -1,5 +1,6 @@
 #include "vektitlebarsection.h"
 
+#include "veksetter.h"
 #include "vekskintexts.h"
 #include "vektitlebar.h"
 
@@ -27,7 +28,8 @@ void TvekTitleBarSection::SetAutoSize(bool value)
 
 void TvekTitleBarSection::SetWidth(int value)
 {
-    FWidth = value;
+    if (!vekAssign(FWidth, value))
+        return;
     Changed();
 }
 
@@ -50,7 +52,8 @@ void TvekTitleBarSection::SetAlign(TvekTitleBarAlign value)
 
 void TvekTitleBarSection::SetPicture(const QImage &value)
 {
-    FPicture = value;
+    if (!vekAssign(FPicture, value))
+        return;
     if (FAutoSize)
         FWidth = FPicture.width();
     Changed();
@@ -58,7 +61,8 @@ void TvekTitleBarSection::SetPicture(const QImage &value)
 
 void TvekTitleBarSection::SetStretch(bool value)
 {
-    FStretch = value || FAlign == TvekTitleBarAlign::vekClient;
+    if (!vekAssign(FStretch, value || FAlign == TvekTitleBarAlign::vekClient))
+        return;
     Changed();
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 #include "vekimagepanel.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
 
 #include <QMouseEvent>
@@ -258,7 +259,8 @@ void TvekTrackBar::StopTimer()
 
 void TvekTrackBar::paintEvent(QPaintEvent *)
 {
-    QPainter canvas(this);
+    TvekPaintBuffer buffer(this);
+    QPainter &canvas = buffer.Canvas();
     canvas.fillRect(rect(), ToQColor(FColor));
     if (FBarImage.isNull())
         return;

@@ -62,8 +62,7 @@ QImage SampleGlyph()
 
 void ApplyLook(TvekCustomButton *button, const Look &look)
 {
-    button->FMouseOn = look.hover || look.pressed;
-    button->FMouseDown = look.pressed;
+    TvekButtonLook::Show(button, look.hover || look.pressed, look.pressed);
     button->SetEnabled(!look.disabled);
     if (look.focused)
         button->setFocus();

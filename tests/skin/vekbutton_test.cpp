@@ -219,7 +219,7 @@ TEST_F(GlyphTest, GlyphLeftOfTheCaptionFollowsTheWorkedExample)
     EXPECT_EQ(glyphButton->TextPos(), QPoint(35, 7));
     EXPECT_NE(PixelAt(Grab(glyphButton), 15, 5), Rgb(255, 0, 255))
         << "the top-left colour is left out";
-    glyphButton->FMouseDown = true;
+    TvekButtonLook::Show(glyphButton, glyphButton->MouseOn(), true);
     EXPECT_EQ(GreenBox(), QRect(16, 6, 16, 16));
     EXPECT_EQ(glyphButton->TextPos(), QPoint(36, 8)) << "the caption moves as well";
 }

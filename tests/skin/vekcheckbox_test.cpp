@@ -219,7 +219,7 @@ TEST_F(CheckBoxTest, CaptionStaysPutWhilePressed)
     box->setFocus();
     box->clearFocus();
     const QImage normal = Grab(box);
-    box->FMouseDown = true;
+    TvekButtonLook::Show(box, box->MouseOn(), true);
     const QImage pressed = Grab(box);
     // DeepBlue draws the same picture pressed: nothing moves.
     EXPECT_TRUE(DiffBox(normal, pressed).isEmpty());

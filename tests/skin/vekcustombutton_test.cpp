@@ -20,13 +20,13 @@ TEST_F(PushButtonTest, PressDragOffAndReleaseOutsideGivesNoClick)
     button->OnMouseContinuouslyDown = [&](QObject *) { ++ticks; };
     QTest::mouseMove(button, QPoint(40, 13));
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 13));
-    ASSERT_TRUE(button->FMouseDown);
-    ASSERT_NE(button->FTimer, nullptr);
+    ASSERT_TRUE(button->MouseDown());
+    ASSERT_NE(button->RepeatTimer(), nullptr);
 
     QTest::mouseMove(button, QPoint(150, 13));
-    EXPECT_FALSE(button->FMouseDown);
-    EXPECT_FALSE(button->FMouseOn);
-    EXPECT_EQ(button->FTimer, nullptr) << "leaving stops the repeat";
+    EXPECT_FALSE(button->MouseDown());
+    EXPECT_FALSE(button->MouseOn());
+    EXPECT_EQ(button->RepeatTimer(), nullptr) << "leaving stops the repeat";
     EXPECT_EQ(Middle(), PictureMiddle("DEEPBLUE_BUTTON_NORMAL"));
     EXPECT_EQ(exits, 1);
 
@@ -44,8 +44,8 @@ TEST_F(PushButtonTest, PressLeaveAndReturnShowsHoverAndStillClicks)
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 13));
     QTest::mouseMove(button, QPoint(-15, 13));
     QTest::mouseMove(button, QPoint(40, 13));
-    EXPECT_TRUE(button->FMouseOn);
-    EXPECT_FALSE(button->FMouseDown);
+    EXPECT_TRUE(button->MouseOn());
+    EXPECT_FALSE(button->MouseDown());
     EXPECT_EQ(Middle(), PictureMiddle("DEEPBLUE_BUTTON_MOUSEON"));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 13));
     EXPECT_EQ(clicks.size(), 1u);
@@ -57,14 +57,14 @@ TEST_F(PushButtonTest, ClickRunsWhileStillDrawnPressed)
     bool pressedDuringClick = false;
     bool timerDuringClick = false;
     button->OnClick = [&](QObject *) {
-        pressedDuringClick = button->FMouseDown;
-        timerDuringClick = button->FTimer != nullptr;
+        pressedDuringClick = button->MouseDown();
+        timerDuringClick = button->RepeatTimer() != nullptr;
     };
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(40, 13));
     EXPECT_TRUE(pressedDuringClick);
     EXPECT_TRUE(timerDuringClick);
-    EXPECT_FALSE(button->FMouseDown);
-    EXPECT_EQ(button->FTimer, nullptr);
+    EXPECT_FALSE(button->MouseDown());
+    EXPECT_EQ(button->RepeatTimer(), nullptr);
 }
 
 TEST_F(PushButtonTest, ModalLoopInOnClickSeesNoRepeat)
@@ -138,8 +138,8 @@ TEST_F(PushButtonTest, KeyboardPressesStartNoRepeat)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Space);
-    EXPECT_TRUE(button->FMouseDown);
-    EXPECT_EQ(button->FTimer, nullptr);
+    EXPECT_TRUE(button->MouseDown());
+    EXPECT_EQ(button->RepeatTimer(), nullptr);
     QTest::keyRelease(button, Qt::Key_Space);
 }
 
@@ -153,7 +153,7 @@ TEST_F(PushButtonTest, LeaveWithoutMoveStopsTheRepeat)
     SendLeave(button);
     AdvanceTimers(button, 500);
     EXPECT_EQ(ticks, 1);
-    EXPECT_FALSE(button->FMouseDown);
+    EXPECT_FALSE(button->MouseDown());
 }
 
 TEST_F(PushButtonTest, EveryClickWritesTheModalResult)
@@ -185,11 +185,11 @@ TEST_F(PushButtonTest, SpaceAndEnterClickOnRelease)
         clicks.clear();
         button->setFocus();
         QTest::keyPress(button, key);
-        EXPECT_TRUE(button->FMouseDown);
+        EXPECT_TRUE(button->MouseDown());
         EXPECT_EQ(Middle(), PictureMiddle("DEEPBLUE_BUTTON_MOUSEDOWN"));
         EXPECT_TRUE(clicks.empty()) << "the click waits for the key to go up";
         QTest::keyRelease(button, key);
-        EXPECT_FALSE(button->FMouseDown);
+        EXPECT_FALSE(button->MouseDown());
         EXPECT_EQ(clicks.size(), 1u);
     }
 }
@@ -281,7 +281,7 @@ TEST_F(PushButtonTest, CaptionMovesOnePixelWhilePressed)
     button->SetCaption("OK");
     const QRect normal = DiffBox(bare, Grab(button));
     ASSERT_FALSE(normal.isEmpty());
-    button->FMouseDown = true;
+    TvekButtonLook::Show(button, button->MouseOn(), true);
     button->SetCaption(QString());
     const QImage barePressed = Grab(button);
     button->SetCaption("OK");

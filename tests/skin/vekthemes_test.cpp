@@ -243,64 +243,99 @@ TEST(ThemeTable, PictureSizesFixTheLook)
     }
 }
 
-// Stand-ins for the skinned components: the lookups find them by class name
-// and reach them through their published properties.
+TEST(ThemeTable, NamedElementsKeepTheirNumbers)
+{
+    using enum TvekThemeElement;
+    EXPECT_EQ(int(StyleNumber), 1);
+    EXPECT_EQ(int(ControlBorderColor), 8);
+    EXPECT_EQ(int(ButtonNormalPic), 24);
+    EXPECT_EQ(int(TitleRestoreNormalPic), 63);
+    EXPECT_EQ(int(ScrollTrackPic), vekThemeElementCount);
+}
+
+TEST(ThemeTable, StatePictureFamiliesRunNormalMouseOnMouseDown)
+{
+    using enum TvekThemeElement;
+    using enum TvekPictureState;
+    EXPECT_EQ(StatePicture(ButtonNormalPic, MouseOn), ButtonMouseOnPic);
+    EXPECT_EQ(StatePicture(TitleCloseNormalPic, MouseDown), TitleCloseMouseDownPic);
+    EXPECT_EQ(StatePicture(ScrollBottomButtonNormalPic, Normal), ScrollBottomButtonNormalPic);
+
+    struct Case
+    {
+        bool radio, checked, enabled;
+        TvekPictureState state;
+        TvekThemeElement picture;
+    };
+    const Case cases[] = {
+        {false, true, true, Normal, CheckBoxCheckedPic},
+        {false, false, true, Normal, CheckBoxUncheckedPic},
+        {false, true, false, Normal, CheckBoxDisabledCheckedPic},
+        {false, false, false, Normal, CheckBoxDisabledUncheckedPic},
+        {false, true, true, MouseOn, CheckBoxMouseOnCheckedPic},
+        {false, false, false, MouseOn, CheckBoxMouseOnUncheckedPic},
+        {false, true, true, MouseDown, CheckBoxMouseDownCheckedPic},
+        {false, false, true, MouseDown, CheckBoxMouseDownUncheckedPic},
+        {true, true, true, Normal, RadioCheckedPic},
+        {true, false, false, Normal, RadioDisabledUncheckedPic},
+        {true, true, true, MouseOn, RadioMouseOnCheckedPic},
+        {true, false, true, MouseDown, RadioMouseDownUncheckedPic},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CheckPicture(c.radio, c.checked, c.enabled, c.state), c.picture)
+            << c.radio << c.checked << c.enabled << int(c.state);
+}
+
+// Stand-ins for the skinned components: the lookups find them and reach
+// them through the style interfaces alone.
 namespace {
 
-class TvekForm : public QWidget
+class FakeFrame : public QWidget, public TvekStyledFrame
 {
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle MEMBER FUIStyle)
-    Q_PROPERTY(int Color MEMBER FColor)
-
 public:
     using QWidget::QWidget;
+    TvekUIStyle UIStyle() const override { return FUIStyle; }
+    TColor Color() const override { return FColor; }
+    void ApplyContainerStyle(TvekUIStyle) override {}
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
     int FColor = 0x00E8E8E8;
 };
 
-class TvekButton : public QWidget
+// Keeps Custom, as the skinned buttons do.
+class FakeButton : public QWidget, public TvekStyled
 {
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle MEMBER FUIStyle)
-
 public:
     using QWidget::QWidget;
-    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
-};
-
-class TvekCheckBox : public QWidget
-{
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-
-public:
-    using QWidget::QWidget;
-    TvekUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TvekUIStyle value)
+    void ApplyContainerStyle(TvekUIStyle style) override
     {
-        FUIStyle = value;
+        if (FUIStyle != TvekUIStyle::Custom)
+            FUIStyle = style;
         ++stylings;
     }
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
     int stylings = 0;
 };
 
-class TvekRadioButton : public TvekCheckBox
+class FakeCheckBox : public FakeButton
 {
-    Q_OBJECT
-
 public:
-    using TvekCheckBox::TvekCheckBox;
+    using FakeButton::FakeButton;
 };
 
-class TvekListBox : public QWidget
+class FakeRadioButton : public FakeCheckBox
 {
-    Q_OBJECT
-    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+public:
+    using FakeCheckBox::FakeCheckBox;
+};
 
+class FakeListBox : public QWidget, public TvekStyled
+{
 public:
     using QWidget::QWidget;
+    void ApplyContainerStyle(TvekUIStyle style) override
+    {
+        FBorderColor = GetThemeColor(style, TvekThemeElement::ControlBorderColor);
+    }
     int FBorderColor = 0x123456;
 };
 
@@ -326,10 +361,10 @@ TEST(ThemeTable, SkinnedFrameOfAWindow)
     EXPECT_EQ(GetVEKFormColor(&window), clBtnFace);
     EXPECT_EQ(GetBorderColor(&window), clBlack);
 
-    auto *first = new TvekForm(&window);
+    auto *first = new FakeFrame(&window);
     first->FUIStyle = TvekUIStyle::WinXP;
     first->FColor = 0x00DEEBEF;
-    auto *second = new TvekForm(&window);
+    auto *second = new FakeFrame(&window);
     second->FUIStyle = TvekUIStyle::MacOS;
     EXPECT_EQ(GetVEKFormStyle(&window), TvekUIStyle::WinXP);
     EXPECT_EQ(GetVEKFormColor(&window), 0x00DEEBEF);
@@ -338,19 +373,19 @@ TEST(ThemeTable, SkinnedFrameOfAWindow)
     // Only direct children count.
     QWidget outer;
     auto *panel = new QWidget(&outer);
-    new TvekForm(panel);
+    new FakeFrame(panel);
     EXPECT_EQ(GetVEKFormColor(&outer), clBtnFace);
 }
 
 TEST(ThemeTable, ContainerApplyUIStyleReachesDirectSkinnedChildren)
 {
     QWidget container;
-    auto *plain = new TvekButton(&container);
-    auto *custom = new TvekButton(&container);
+    auto *plain = new FakeButton(&container);
+    auto *custom = new FakeButton(&container);
     custom->FUIStyle = TvekUIStyle::Custom;
-    auto *list = new TvekListBox(&container);
+    auto *list = new FakeListBox(&container);
     auto *panel = new QWidget(&container);
-    auto *inner = new TvekButton(panel);
+    auto *inner = new FakeButton(panel);
 
     ContainerApplyUIStyle(&container, TvekUIStyle::WinXP);
     EXPECT_EQ(plain->FUIStyle, TvekUIStyle::WinXP);
@@ -362,7 +397,7 @@ TEST(ThemeTable, ContainerApplyUIStyleReachesDirectSkinnedChildren)
 TEST(ThemeTable, ARadioButtonIsRestyledOnceThoughItIsACheckBoxToo)
 {
     QWidget container;
-    auto *radio = new TvekRadioButton(&container);
+    auto *radio = new FakeRadioButton(&container);
     ContainerApplyUIStyle(&container, TvekUIStyle::MacOS);
     EXPECT_EQ(radio->FUIStyle, TvekUIStyle::MacOS);
     EXPECT_EQ(radio->stylings, 1);
@@ -372,13 +407,11 @@ TEST(ThemeTable, SubContainersPassTheStyleOn)
 {
     QWidget container;
     auto *sub = new TPanelOfStyles(&container);
-    auto *inner = new TvekButton(sub);
-    auto *direct = new TvekButton(&container);
+    auto *inner = new FakeButton(sub);
+    auto *direct = new FakeButton(&container);
 
     SubContainerApplyUIStyle(&container, TvekUIStyle::Protein);
     EXPECT_EQ(sub->updatedTo, TvekUIStyle::Protein);
     EXPECT_EQ(inner->FUIStyle, TvekUIStyle::Protein);
     EXPECT_EQ(direct->FUIStyle, TvekUIStyle::DeepBlue);
 }
-
-#include "vekthemes_test.moc"

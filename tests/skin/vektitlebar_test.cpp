@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,44 @@ TEST_F(MainWindowBar, HotAndPressedButtonsShowTheirPictures)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(bar, &leave);
     EXPECT_EQ(Grab().pixel(699, 2), cyan);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(MainWindowBar, HoverRepaintsOnlyWhenTheHotButtonChanges)
+{
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    QApplication::processEvents();
+    const PaintCounter counter(bar);
+    SendMouse(bar, QEvent::MouseMove, QPoint(300, 10), Qt::NoButton);
+    SendMouse(bar, QEvent::MouseMove, QPoint(310, 12), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0) << "moves over the caption";
+    SendMouse(bar, QEvent::MouseMove, QPoint(708, 10), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1) << "onto the close button";
+    SendMouse(bar, QEvent::MouseMove, QPoint(706, 12), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1) << "within the same button";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2) << "off the bar";
 }
 
 // The bounding box of the pixels that differ from the background.
