@@ -2,6 +2,7 @@
 
 #include "bitmapresource.h"
 #include "vekpublic.h"
+#include "veksetter.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -9,10 +10,6 @@
 #include <QStyleOptionComboBox>
 
 namespace {
-
-// Theme elements the combo box reads.
-constexpr int elementBorderColor = 8;
-constexpr int elementButtonColor = 74;
 
 /*
     A triangle pointing down, seven pixels wide on its top row and four rows
@@ -34,7 +31,7 @@ void FillArrow(QPainter &canvas, int x, int y, const QColor &color)
 TvekCustomComboBox::TvekCustomComboBox(QWidget *owner) : QComboBox(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SetStyle(FStyle);
+    StyleChanged();
     SetUIStyle(GetVEKFormStyle(owner));
 }
 
@@ -42,43 +39,52 @@ void TvekCustomComboBox::SetUIStyle(TvekUIStyle value)
 {
     FUIStyle = value;
     // Custom yields black for all three: nothing of a style is left.
-    FButtonColor = GetThemeColor(value, elementButtonColor);
-    FArrowColor = GetThemeColor(value, elementBorderColor);
-    FBorderColor = GetThemeColor(value, elementBorderColor);
+    FButtonColor = GetThemeColor(value, TvekThemeElement::ComboButtonColor);
+    FArrowColor = GetThemeColor(value, TvekThemeElement::ControlBorderColor);
+    FBorderColor = GetThemeColor(value, TvekThemeElement::ControlBorderColor);
     update();
 }
 
 void TvekCustomComboBox::SetBorderColor(TColor value)
 {
-    FBorderColor = value;
+    if (!vekAssign(FBorderColor, value))
+        return;
     update();
 }
 
 void TvekCustomComboBox::SetArrowColor(TColor value)
 {
-    FArrowColor = value;
+    if (!vekAssign(FArrowColor, value))
+        return;
     update();
 }
 
 void TvekCustomComboBox::SetButtonColor(TColor value)
 {
-    FButtonColor = value;
+    if (!vekAssign(FButtonColor, value))
+        return;
     update();
 }
 
 void TvekCustomComboBox::SetColor(TColor value)
 {
-    FColor = value;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, ToQColor(value));
-    setPalette(pal);
+    if (!vekAssign(FColor, value))
+        return;
+    SetBaseColor(this, value);
     update();
 }
 
 void TvekCustomComboBox::SetStyle(TComboBoxStyle value)
 {
-    FStyle = value;
-    setEditable(value != TComboBoxStyle::csDropDownList);
+    if (!vekAssign(FStyle, value))
+        return;
+    StyleChanged();
+}
+
+// Only the drop-down list leaves the text read-only.
+void TvekCustomComboBox::StyleChanged()
+{
+    setEditable(FStyle != TComboBoxStyle::csDropDownList);
     update();
 }
 

@@ -58,6 +58,8 @@ protected:
     virtual QRect DropDownButtonRect() const;
 
 private:
+    void StyleChanged();
+
     void DrawButton(QPainter &canvas);
     void DrawArrow(QPainter &canvas, int x, int y);
 
@@ -71,7 +73,7 @@ private:
 
 // The combo box placed on windows: publishes the skinned properties and the
 // framework combo box's own.
-class TvekComboBox : public TvekCustomComboBox
+class TvekComboBox : public TvekCustomComboBox, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(TComboBoxStyle Style READ Style WRITE SetStyle)
@@ -81,4 +83,5 @@ class TvekComboBox : public TvekCustomComboBox
 
 public:
     explicit TvekComboBox(QWidget *owner = nullptr) : TvekCustomComboBox(owner) {}
+    void ApplyContainerStyle(TvekUIStyle style) override { SetUIStyle(style); }
 };

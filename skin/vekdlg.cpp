@@ -7,6 +7,7 @@
 #include "frmpassword.h"
 #include "vekbutton.h"
 #include "vekform.h"
+#include "vekskintexts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -81,7 +82,7 @@ QFont TvekDialog::DefaultFont()
 void TvekDialog::SetUIStyle(TvekUIStyle value)
 {
     if (value == TvekUIStyle::Custom) {
-        DialogServices().MessageBox(QStringLiteral("Sorry, can't be custom style"),
+        DialogServices().MessageBox(QString::fromLatin1(vekText::NoCustomStyle),
                                     QApplication::applicationDisplayName());
         return;
     }

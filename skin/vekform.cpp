@@ -1,8 +1,10 @@
 #include "vekform.h"
 
 #include "bitmapresource.h"
-#include "dialogservices.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
+#include "veksetter.h"
+#include "vekskintexts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,26 +19,12 @@
 
 namespace {
 
-// Theme elements the frame reads.
-enum : int {
-    elBorderColor = 2,
-    elFormColor = 3,
-    elBorderWidth = 4,
-    elMenuHotBorder = 11,
-    elMenuHotColor = 12,
-    elMenuHotText = 13,
-};
-
 // How deep the resize zones reach into the host, whatever the border width.
 constexpr int vekSizeZone = 5;
 
-// Shared by every frame: the maximise emulation counts the size changes of
-// a host created maximised.
-int SizeMessageCount = 0;
-bool Scrolled = false;
-
-// The frame that installed the application-wide short-cut test.
-TvekForm *KeyHookOwner = nullptr;
+// The name of the application-wide short-cut test among the application's
+// children: one frame at a time owns it.
+const QString keyHookName = QStringLiteral("vekFormKeyHook");
 
 Qt::Edges ZoneEdges(int zone)
 {
@@ -116,12 +104,22 @@ void DrawBorder(QWidget *host, TColor color, int bw)
 
 // ---------------------------------------------------------------------------
 // The application-wide short-cut test: a key of the frame's menu is consumed
-// wherever in the program it is pressed.
+// wherever in the program it is pressed. It lives among the application's
+// children, where the next frame finds it, and its frame deletes it.
 
 class TvekFormKeyHook : public QObject
 {
 public:
-    explicit TvekFormKeyHook(TvekForm *form) : QObject(form), FForm(form) {}
+    explicit TvekFormKeyHook(TvekForm *form) : QObject(qApp), FForm(form)
+    {
+        setObjectName(keyHookName);
+        qApp->installEventFilter(this);
+    }
+
+    static bool Installed()
+    {
+        return qApp->findChild<QObject *>(keyHookName, Qt::FindDirectChildrenOnly);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -185,8 +183,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         const TvekUIStyle style = FForm->UIStyle();
-        QImage bitmap(size(), QImage::Format_RGB32);
-        QPainter canvas(&bitmap);
+        TvekPaintBuffer buffer(this);
+        QPainter &canvas = buffer.Canvas();
         if (style == TvekUIStyle::MacOS && HasBitmapResource(QStringLiteral("MACOS_MENU_BAR")))
             canvas.drawImage(rect(), LoadBitmapResource(QStringLiteral("MACOS_MENU_BAR")));
         else
@@ -194,8 +192,6 @@ protected:
         canvas.setFont(font());
         for (int i = 0; i < int(FItems.size()); ++i)
             PaintItem(canvas, i, style);
-        canvas.end();
-        QPainter(this).drawImage(0, 0, bitmap);
     }
 
     void mouseMoveEvent(QMouseEvent *event) override
@@ -250,7 +246,7 @@ private:
             canvas.drawText(r, flags, text);
             return;
         }
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotText)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotFontColor)));
         if (style == TvekUIStyle::MacOS) {
             if (HasBitmapResource(QStringLiteral("MACOS_MENU_SELECT")))
                 canvas.drawImage(r, LoadBitmapResource(QStringLiteral("MACOS_MENU_SELECT")));
@@ -259,11 +255,11 @@ private:
         }
         if (pressed)
             r.setWidth(r.width() - 2);
-        canvas.fillRect(r, ToQColor(GetThemeColor(style, elMenuHotColor)));
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotBorder)));
+        canvas.fillRect(r, ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotColor)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotBorderColor)));
         canvas.drawRect(r.adjusted(0, 0, -1, -1));
         r.translate(pressed ? 2 : 0, 2);
-        canvas.setPen(ToQColor(GetThemeColor(style, elMenuHotText)));
+        canvas.setPen(ToQColor(GetThemeColor(style, TvekThemeElement::MenuHotFontColor)));
         canvas.drawText(r, flags, text);
     }
 
@@ -283,9 +279,8 @@ TvekForm::TvekForm(QWidget *owner) : QWidget(owner)
     // settings untouched.
     if (host) {
         for (QObject *child : host->children())
-            if (child != this && child->inherits("TvekForm"))
-                throw EvekFormError(
-                    "Sorry, You can create only one TvekForm component in one form!");
+            if (child != this && qobject_cast<TvekForm *>(child))
+                throw EvekFormError(vekText::OneFramePerWindow);
     }
     FHost = host;
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -322,11 +317,8 @@ TvekForm::TvekForm(QWidget *owner) : QWidget(owner)
         form->SetBorderStyle(TFormBorderStyle::bsNone);
     host->setMouseTracking(true);
     host->installEventFilter(this);
-    if (!KeyHookOwner) {
+    if (!TvekFormKeyHook::Installed())
         FKeyHook = new TvekFormKeyHook(this);
-        qApp->installEventFilter(FKeyHook);
-        KeyHookOwner = this;
-    }
     Align();
     if (visible)
         host->show();
@@ -335,10 +327,7 @@ TvekForm::TvekForm(QWidget *owner) : QWidget(owner)
 
 TvekForm::~TvekForm()
 {
-    if (KeyHookOwner == this) {
-        qApp->removeEventFilter(FKeyHook);
-        KeyHookOwner = nullptr;
-    }
+    delete FKeyHook; // its filter goes with it
     if (FHost) {
         FHost->removeEventFilter(this);
         FHost->update();
@@ -351,9 +340,9 @@ void TvekForm::SetUIStyle(TvekUIStyle value)
     FUIStyle = value;
     if (value == TvekUIStyle::Custom)
         return;
-    FBorderColor = GetThemeColor(value, elBorderColor);
-    FBorderWidth = GetThemeInt(value, elBorderWidth);
-    FColor = GetThemeColor(value, elFormColor);
+    FBorderColor = GetThemeColor(value, TvekThemeElement::FormBorderColor);
+    FBorderWidth = GetThemeInt(value, TvekThemeElement::FormBorderWidth);
+    FColor = GetThemeColor(value, TvekThemeElement::FormColor);
     FMenuBarColor = FColor;
     FTitleBar->SetUIStyle(value);
     if (FUIStyleAutoUpdateSub) {
@@ -371,14 +360,16 @@ void TvekForm::SetUIStyle(TvekUIStyle value)
 
 void TvekForm::SetBorderColor(TColor value)
 {
-    FBorderColor = value;
+    if (!vekAssign(FBorderColor, value))
+        return;
     Align();
     PaintBorder();
 }
 
 void TvekForm::SetBorderWidth(int value)
 {
-    FBorderWidth = value;
+    if (!vekAssign(FBorderWidth, value))
+        return;
     SetWidth(Width());
     SetHeight(Height());
     Align();
@@ -387,7 +378,8 @@ void TvekForm::SetBorderWidth(int value)
 
 void TvekForm::SetTitleBarVisible(bool value)
 {
-    FTitleBarVisible = value;
+    if (!vekAssign(FTitleBarVisible, value))
+        return;
     FTitleBar->setVisible(value);
     FTitleBar->move(0, 0);
     Align();
@@ -396,7 +388,8 @@ void TvekForm::SetTitleBarVisible(bool value)
 
 void TvekForm::SetColor(TColor value)
 {
-    FColor = value;
+    if (!vekAssign(FColor, value))
+        return;
     update();
 }
 
@@ -408,6 +401,8 @@ QString TvekForm::Caption() const
 // The host's own caption follows, so the desktop's task list shows it.
 void TvekForm::SetCaption(const QString &value)
 {
+    if (value == Caption())
+        return;
     FTitleBar->SetCaption(value);
     if (FHost)
         FHost->setWindowTitle(value);
@@ -416,13 +411,10 @@ void TvekForm::SetCaption(const QString &value)
 void TvekForm::SetFormPanel(QWidget *value)
 {
     if (value == this) {
-        DialogServices().MessageBox(
-            QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"),
-            QStringLiteral("Error"), TMessageBoxKind::ErrorOk);
+        ShowRuleMessage(vekText::FormPanelIsTheFrame);
         return;
     }
-    FFormPanel = value;
-    if (!value)
+    if (!vekAssign(FFormPanel, value) || !value)
         return;
     if (value->parentWidget() != this) {
         value->setParent(this);
@@ -433,6 +425,8 @@ void TvekForm::SetFormPanel(QWidget *value)
     LayoutChildren();
 }
 
+// Also called when the menu is destroyed, with FMenu already cleared: the
+// menu bar goes in any case.
 void TvekForm::SetMenu(QMenuBar *value)
 {
     if (FMenu) {
@@ -479,14 +473,16 @@ void TvekForm::DetachHostMenu()
 
 void TvekForm::SetMenuBarColor(TColor value)
 {
-    FMenuBarColor = value;
+    if (!vekAssign(FMenuBarColor, value))
+        return;
     if (FMenuBar)
         FMenuBar->update();
 }
 
 void TvekForm::SetMenuBarHeight(int value)
 {
-    FMenuBarHeight = value;
+    if (!vekAssign(FMenuBarHeight, value))
+        return;
     LayoutChildren();
 }
 
@@ -559,8 +555,8 @@ void TvekForm::enterEvent(QEnterEvent *event)
 // with Color.
 void TvekForm::paintEvent(QPaintEvent *)
 {
-    QImage bitmap(size(), QImage::Format_RGB32);
-    QPainter canvas(&bitmap);
+    TvekPaintBuffer buffer(this);
+    QPainter &canvas = buffer.Canvas();
     QString pattern;
     if (FUIStyle == TvekUIStyle::MacOS)
         pattern = QStringLiteral("MACOS_FORM_BACKGROUND");
@@ -570,8 +566,6 @@ void TvekForm::paintEvent(QPaintEvent *)
         TileDraw(canvas, LoadBitmapResource(pattern), rect());
     else
         canvas.fillRect(rect(), ToQColor(FColor));
-    canvas.end();
-    QPainter(this).drawImage(0, 0, bitmap);
 }
 
 void TvekForm::PaintBorder()
@@ -595,18 +589,17 @@ void TvekForm::EmulateMaximise()
     if (!FCreatedMaximised)
         return;
     if (FHost->isMaximized()) {
-        if (SizeMessageCount == 2) {
+        if (FSizeMessageCount == 2) {
             // Moving clears the maximised state, so the state goes last.
             FHost->move(GetWorkAreaRect().topLeft());
             FHost->setWindowState(FHost->windowState() | Qt::WindowMaximized);
         } else {
-            ++SizeMessageCount;
+            ++FSizeMessageCount;
         }
     } else {
         FCreatedMaximised = false;
         FHost->setGeometry(FRestoreRect);
     }
-    Scrolled = true;
 }
 
 // The zones reach 5 pixels in whatever the border width; the host only sees

@@ -2,6 +2,7 @@
 
 #include "tcolor.h"
 #include "tform.h"
+#include "veksetter.h"
 #include "vekthemes.h"
 #include "vektitlebar.h"
 
@@ -40,7 +41,7 @@ enum TvekHitTest : int {
 // TvekTitleBar as the window's top edge. Every other control of a skinned
 // window lies on this panel. The host is moved by the title bar and resized
 // by its uncovered border.
-class TvekForm : public QWidget
+class TvekForm : public QWidget, public TvekStyledFrame
 {
     Q_OBJECT
     Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
@@ -67,17 +68,19 @@ public:
     explicit TvekForm(QWidget *owner);
     ~TvekForm() override;
 
-    TvekUIStyle UIStyle() const { return FUIStyle; }
+    TvekUIStyle UIStyle() const override { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    // A frame pushes its style to its controls and takes none from a container.
+    void ApplyContainerStyle(TvekUIStyle) override {}
     bool UIStyleAutoUpdateSub() const { return FUIStyleAutoUpdateSub; }
-    void SetUIStyleAutoUpdateSub(bool value) { FUIStyleAutoUpdateSub = value; }
+    void SetUIStyleAutoUpdateSub(bool value) { vekAssign(FUIStyleAutoUpdateSub, value); }
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int value);
     bool TitleBarVisible() const { return FTitleBarVisible; }
     void SetTitleBarVisible(bool value);
-    TColor Color() const { return FColor; }
+    TColor Color() const override { return FColor; }
     void SetColor(TColor value);
     QString Caption() const;
     void SetCaption(const QString &value);
@@ -142,7 +145,8 @@ private:
     QPointer<QWidget> FHost;
     TvekTitleBar *FTitleBar = nullptr;
     TvekFormMenuBar *FMenuBar = nullptr;
-    TvekFormKeyHook *FKeyHook = nullptr;
+    // The application-wide short-cut test, when this frame installed it.
+    QPointer<TvekFormKeyHook> FKeyHook;
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
     bool FUIStyleAutoUpdateSub = false;
     TColor FBorderColor = clBlack;
@@ -157,6 +161,8 @@ private:
     TFormBorderStyle FCreationBorderStyle = TFormBorderStyle::bsSizeable;
     QRect FRestoreRect;
     bool FCreatedMaximised = false;
+    // The size changes of a host created maximised, counted while it stays so.
+    int FSizeMessageCount = 0;
     bool FLoading = true;
     // Our own resize where the platform cannot resize the window itself.
     Qt::Edges FResizeEdges;

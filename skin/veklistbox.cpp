@@ -2,6 +2,7 @@
 
 #include "vekpublic.h"
 #include "vekscrollbar.h"
+#include "veksetter.h"
 #include "vekthemes.h"
 
 #include <QMouseEvent>
@@ -45,7 +46,7 @@ TvekListBox::TvekListBox(QWidget *owner) : QListWidget(owner)
     setUniformItemSizes(true);
     setItemDelegate(new TItemHeightDelegate(FItemHeight, this));
     FBorderColor = GetBorderColor(owner);
-    SetColor(FColor);
+    SetBaseColor(this, FColor);
     ApplySelectionMode();
     ApplyLayout();
 
@@ -70,6 +71,11 @@ TvekListBox::~TvekListBox()
         FVScrollBar->OnChange = nullptr;
 }
 
+void TvekListBox::ApplyContainerStyle(TvekUIStyle style)
+{
+    SetBorderColor(GetThemeColor(style, TvekThemeElement::ControlBorderColor));
+}
+
 void TvekListBox::SetBorderColor(TColor value)
 {
     FBorderColor = value;
@@ -78,10 +84,9 @@ void TvekListBox::SetBorderColor(TColor value)
 
 void TvekListBox::SetColor(TColor value)
 {
-    FColor = value;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, ToQColor(value));
-    setPalette(pal);
+    if (!vekAssign(FColor, value))
+        return;
+    SetBaseColor(this, value);
     update();
 }
 

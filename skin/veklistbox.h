@@ -10,7 +10,7 @@
 // vertical scroll bar laid over its right edge and kept in step with the
 // list's own vertical scroll state. Items, selection and scrolling stay the
 // framework's.
-class TvekListBox : public QListWidget
+class TvekListBox : public QListWidget, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
@@ -27,6 +27,9 @@ public:
 
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
+    // A list box has no style of its own: a container's style gives it the
+    // control border colour.
+    void ApplyContainerStyle(TvekUIStyle style) override;
     TvekScrollBar *VScrollBar() const { return FVScrollBar; }
     // Attaches a skinned bar (never owned); the bar attached before is released.
     void SetVScrollBar(TvekScrollBar *value);

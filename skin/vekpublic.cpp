@@ -266,3 +266,10 @@ bool IsHasProperty(const QObject *component, const char *name)
 {
     return component && component->metaObject()->indexOfProperty(name) >= 0;
 }
+
+void SetBaseColor(QWidget *control, TColor color)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Base, ToQColor(color));
+    control->setPalette(pal);
+}

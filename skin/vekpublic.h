@@ -43,6 +43,8 @@ void PlaceControl(QWidget *control, const QPoint &p);
 void PlaceControl(QWidget *control, const QRect &r);
 QString PCharToStr(const char *text);
 void SetWinControlTransparent(QWidget *control);
+// Gives the text area of an item view or an edit field (the palette's Base) a colour.
+void SetBaseColor(QWidget *control, TColor color);
 // True when the component's class has a published property of that name.
 bool IsHasProperty(const QObject *component, const char *name);
 

@@ -2,6 +2,7 @@
 
 #include "vekbutton.h"
 #include "vekimagepanel.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
 
 #include <QPainter>
@@ -9,12 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-// Theme elements of the scroll bar.
-constexpr int elementColor = 84;
-constexpr int elementTopButton = 85;    // normal, mouse-on, mouse-down
-constexpr int elementBottomButton = 88; // normal, mouse-on, mouse-down
-constexpr int elementTrack = 91;
 
 // The arrows step every 100 ms while held.
 constexpr int arrowRepeatInterval = 100;
@@ -32,11 +27,12 @@ TvekImageButton *NewArrowButton(QWidget *owner, std::function<void()> step)
     return button;
 }
 
-void LoadButtonPictures(TvekImageButton *button, TvekUIStyle style, int firstElement, bool turn)
+void LoadButtonPictures(TvekImageButton *button, TvekUIStyle style, TvekThemeElement normal,
+                        bool turn)
 {
     QImage pictures[3];
     for (int i = 0; i < 3; ++i) {
-        pictures[i] = LoadThemeBitmap(style, firstElement + i);
+        pictures[i] = LoadThemeBitmap(style, StatePicture(normal, TvekPictureState(i)));
         if (turn)
             RoundPicture(pictures[i]);
     }
@@ -90,7 +86,7 @@ void TvekScrollBar::SetUIStyle(TvekUIStyle value)
     FUIStyle = value;
     if (value == TvekUIStyle::Custom)
         return;
-    SetColor(GetThemeColor(value, elementColor));
+    SetColor(GetThemeColor(value, TvekThemeElement::ScrollBarColor));
     LoadPictures();
     Layout();
 }
@@ -142,7 +138,7 @@ void TvekScrollBar::LoadPictures()
         return;
     const bool vertical = FOrientation == vekVertical;
     FTrack->SetBarImage(QImage());
-    QImage track = LoadThemeBitmap(FUIStyle, elementTrack);
+    QImage track = LoadThemeBitmap(FUIStyle, TvekThemeElement::ScrollTrackPic);
     RoundPicture(track);
     const int piece = track.width() / 3;
     QImage *pieces[] = {&FSliderStart, &FSliderMiddle, &FSliderEnd};
@@ -151,8 +147,9 @@ void TvekScrollBar::LoadPictures()
         if (vertical)
             RoundPicture3(*pieces[i]);
     }
-    LoadButtonPictures(FTopButton, FUIStyle, elementTopButton, !vertical);
-    LoadButtonPictures(FBtmButton, FUIStyle, elementBottomButton, !vertical);
+    LoadButtonPictures(FTopButton, FUIStyle, TvekThemeElement::ScrollTopButtonNormalPic, !vertical);
+    LoadButtonPictures(FBtmButton, FUIStyle, TvekThemeElement::ScrollBottomButtonNormalPic,
+                       !vertical);
 }
 
 /*
@@ -238,8 +235,8 @@ void TvekScrollBar::BuildSliderPicture()
 
 void TvekScrollBar::paintEvent(QPaintEvent *)
 {
-    QPainter canvas(this);
-    canvas.fillRect(rect(), ToQColor(FColor));
+    TvekPaintBuffer buffer(this);
+    buffer.Canvas().fillRect(rect(), ToQColor(FColor));
 }
 
 void TvekScrollBar::resizeEvent(QResizeEvent *event)

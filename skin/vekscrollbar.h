@@ -12,7 +12,7 @@ class TvekImageButton;
 // A scroll bar drawn from the style bitmaps: two arrow buttons and, between
 // them, a track on which a slider is dragged. The value, paging and dragging
 // live in the track; the arrows step by SmallChange from their auto-repeat.
-class TvekScrollBar : public QWidget
+class TvekScrollBar : public QWidget, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(int LineButton READ LineButton WRITE SetLineButton)
@@ -43,6 +43,7 @@ public:
     void SetOrientation(TvekProgressBarOrientation value);
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    void ApplyContainerStyle(TvekUIStyle style) override { SetUIStyle(style); }
     int Max() const { return FTrack->Max(); }
     void SetMax(int value);
     int Min() const { return FTrack->Min(); }

@@ -1,12 +1,12 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
-#include "dialogservices.h"
-#include "tform.h"
+#include "vekform.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
+#include "veksetter.h"
 
 #include <QFontMetrics>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -15,32 +15,6 @@
 #include <cmath>
 
 namespace {
-
-const QString vekErrorCaption = QStringLiteral("Error");
-
-// Theme elements the title bar reads.
-enum : int {
-    elMinWidth = 6,
-    elRoundCorner = 7,
-    elTitleLeft = 45,
-    elTitleClient = 46,
-    elTitleRight = 47,
-    elCloseNormal = 48,
-    elMaxNormal = 51,
-    elMinNormal = 54,
-    elHelpNormal = 57,
-    elCtlBoxNormal = 60,
-    elRestoreNormal = 63,
-    elBtnTransparent = 66,
-    elLeftBtnOffset = 67,
-    elRightBtnOffset = 68,
-    elBtnTop = 69,
-};
-
-void ShowRuleMessage(const QString &text)
-{
-    DialogServices().MessageBox(text, vekErrorCaption, TMessageBoxKind::ErrorOk);
-}
 
 // The first characters of a caption that fill two bytes of a double-byte
 // code page: two Latin characters or one Chinese character.
@@ -85,262 +59,6 @@ QImage AppIcon()
 
 } // namespace
 
-// ---------------------------------------------------------------------------
-// TvekTitleBarButton
-
-TvekTitleBarButton::TvekTitleBarButton(TvekTitleBarButtons *collection) : FCollection(collection) {}
-
-int TvekTitleBarButton::Index() const
-{
-    return FCollection ? FCollection->IndexOf(this) : -1;
-}
-
-TvekTitleBar *TvekTitleBarButton::TitleBar() const
-{
-    return FCollection ? FCollection->TitleBar() : nullptr;
-}
-
-void TvekTitleBarButton::Changed()
-{
-    if (FCollection)
-        FCollection->Changed();
-}
-
-// Only one button may be the control box; the refused type stays as it was.
-void TvekTitleBarButton::SetButtonType(TvekTitleBarBtnType value)
-{
-    if (value == TvekTitleBarBtnType::vekControlBox && FCollection) {
-        for (int i = 0; i < FCollection->Count(); ++i) {
-            if (FCollection->Items(i)->ButtonType() == TvekTitleBarBtnType::vekControlBox) {
-                ShowRuleMessage(QStringLiteral(
-                    "Sorry, only one button's ButtonType property can be \"vekControlBox\""));
-                return;
-            }
-        }
-    }
-    FButtonType = value;
-    LoadPictures();
-    Changed();
-}
-
-void TvekTitleBarButton::SetTransparent(bool value)
-{
-    FTransparent = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetTop(int value)
-{
-    FTop = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetUIStyle(TvekUIStyle value)
-{
-    FUIStyle = value;
-    LoadPictures();
-    Changed();
-}
-
-void TvekTitleBarButton::SetControlBoxMenu(QMenu *value)
-{
-    FControlBoxMenu = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicNormal(const QImage &value)
-{
-    FPicNormal = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicMouseOn(const QImage &value)
-{
-    FPicMouseOn = value;
-    Changed();
-}
-
-void TvekTitleBarButton::SetPicMouseDown(const QImage &value)
-{
-    FPicMouseDown = value;
-    Changed();
-}
-
-// A style resets the button's transparency and top to the style's, and a
-// maximise button of a maximised window takes the restore pictures.
-void TvekTitleBarButton::LoadPictures()
-{
-    if (FUIStyle == TvekUIStyle::Custom)
-        return;
-    FTransparent = GetThemeBool(FUIStyle, elBtnTransparent);
-    int first = 0;
-    switch (FButtonType) {
-    case TvekTitleBarBtnType::vekMax:
-        first = elMaxNormal;
-        break;
-    case TvekTitleBarBtnType::vekMin:
-        first = elMinNormal;
-        break;
-    case TvekTitleBarBtnType::vekClose:
-        first = elCloseNormal;
-        break;
-    case TvekTitleBarBtnType::vekHelp:
-        first = elHelpNormal;
-        break;
-    case TvekTitleBarBtnType::vekControlBox:
-        first = elCtlBoxNormal;
-        break;
-    case TvekTitleBarBtnType::vekCustom:
-        return;
-    }
-    FTop = GetThemeInt(FUIStyle, elBtnTop);
-    if (FButtonType == TvekTitleBarBtnType::vekMax) {
-        const TvekTitleBar *bar = TitleBar();
-        const QWidget *window = bar ? bar->HostWindow() : nullptr;
-        if (window && window->isMaximized())
-            first = elRestoreNormal;
-    }
-    FPicNormal = LoadThemeBitmap(FUIStyle, first);
-    FPicMouseOn = LoadThemeBitmap(FUIStyle, first + 1);
-    FPicMouseDown = LoadThemeBitmap(FUIStyle, first + 2);
-}
-
-void TvekTitleBarButton::Assign(const TvekTitleBarButton &source)
-{
-    SetButtonType(source.FButtonType);
-    SetTransparent(source.FTransparent);
-    SetTop(source.FTop);
-    SetUIStyle(source.FUIStyle);
-    SetPicNormal(source.FPicNormal);
-    SetPicMouseOn(source.FPicMouseOn);
-    SetPicMouseDown(source.FPicMouseDown);
-    SetControlBoxMenu(source.FControlBoxMenu);
-}
-
-// A maximised frameless window must not cover the desktop's panels, so the
-// window is limited to the work area before any action.
-void TvekTitleBarButton::DoClick()
-{
-    TvekTitleBar *bar = TitleBar();
-    QWidget *window = bar ? bar->HostWindow() : nullptr;
-    if (!window)
-        return;
-    const QRect workArea = GetWorkAreaRect();
-    if (workArea.isValid())
-        window->setMaximumSize(workArea.size());
-    switch (FButtonType) {
-    case TvekTitleBarBtnType::vekMax:
-        if (window->isMaximized()) {
-            window->showNormal();
-            if (bar->FNormalGeometry.isValid())
-                window->setGeometry(bar->FNormalGeometry);
-        } else {
-            bar->FNormalGeometry = window->geometry();
-            // Without a window manager nothing else fills the work area. The
-            // geometry goes first: setting it clears the maximised state.
-            if (bar->InSkinnedForm() && workArea.isValid())
-                window->setGeometry(workArea);
-            window->showMaximized();
-        }
-        if (FUIStyle == TvekUIStyle::WinXP)
-            LoadPictures();
-        bar->OnFormReSize();
-        Changed();
-        break;
-    case TvekTitleBarBtnType::vekMin:
-        window->showMinimized();
-        break;
-    case TvekTitleBarBtnType::vekClose:
-        if (auto *form = qobject_cast<TForm *>(window))
-            form->Close();
-        else
-            window->close();
-        break;
-    case TvekTitleBarBtnType::vekControlBox:
-        if (FControlBoxMenu)
-            FControlBoxMenu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
-        break;
-    case TvekTitleBarBtnType::vekHelp:
-    case TvekTitleBarBtnType::vekCustom:
-        break;
-    }
-}
-
-// ---------------------------------------------------------------------------
-// TvekTitleBarSection
-
-TvekTitleBarSection::TvekTitleBarSection(TvekTitleBarSections *collection) : FCollection(collection)
-{}
-
-int TvekTitleBarSection::Index() const
-{
-    return FCollection ? FCollection->IndexOf(this) : -1;
-}
-
-void TvekTitleBarSection::Changed()
-{
-    if (FCollection)
-        FCollection->Changed();
-}
-
-void TvekTitleBarSection::SetAutoSize(bool value)
-{
-    FAutoSize = value;
-    if (!FPicture.isNull())
-        FWidth = FPicture.width();
-    Changed();
-}
-
-void TvekTitleBarSection::SetWidth(int value)
-{
-    FWidth = value;
-    Changed();
-}
-
-// Only one section may fill the space between the others; it always stretches.
-void TvekTitleBarSection::SetAlign(TvekTitleBarAlign value)
-{
-    if (value == TvekTitleBarAlign::vekClient && FCollection) {
-        for (int i = 0; i < FCollection->Count(); ++i) {
-            if (FCollection->Items(i)->Align() == TvekTitleBarAlign::vekClient) {
-                ShowRuleMessage(QStringLiteral(
-                    "Sorry, only one section's Align property can be \"vekClient\""));
-                return;
-            }
-        }
-    }
-    FAlign = value;
-    if (value == TvekTitleBarAlign::vekClient)
-        FStretch = true;
-    Changed();
-}
-
-void TvekTitleBarSection::SetPicture(const QImage &value)
-{
-    FPicture = value;
-    if (FAutoSize)
-        FWidth = FPicture.width();
-    Changed();
-}
-
-void TvekTitleBarSection::SetStretch(bool value)
-{
-    FStretch = value || FAlign == TvekTitleBarAlign::vekClient;
-    Changed();
-}
-
-void TvekTitleBarSection::Assign(const TvekTitleBarSection &source)
-{
-    SetWidth(source.FWidth);
-    SetAlign(source.FAlign);
-    SetPicture(source.FPicture);
-    SetStretch(source.FStretch);
-    SetAutoSize(source.FAutoSize);
-}
-
-// ---------------------------------------------------------------------------
-// TvekTitleBar
-
 TvekTitleBar::TvekTitleBar(QWidget *owner)
     : QWidget(owner), FSections(std::make_unique<TvekTitleBarSections>(this)),
       FButtons(std::make_unique<TvekTitleBarButtons>(this))
@@ -365,7 +83,7 @@ QWidget *TvekTitleBar::HostWindow() const
 
 bool TvekTitleBar::InSkinnedForm() const
 {
-    return parentWidget() && parentWidget()->inherits("TvekForm");
+    return qobject_cast<const TvekForm *>(parentWidget()) != nullptr;
 }
 
 void TvekTitleBar::SetUIStyle(TvekUIStyle value)
@@ -378,19 +96,19 @@ void TvekTitleBar::SetUIStyle(TvekUIStyle value)
     }
     TvekTitleBarSection *left = FSections->Add();
     left->SetAutoSize(true);
-    left->SetPicture(LoadThemeBitmap(value, elTitleLeft));
+    left->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleLeftPic));
     TvekTitleBarSection *right = FSections->Add();
     right->SetAutoSize(true);
-    right->SetPicture(LoadThemeBitmap(value, elTitleRight));
+    right->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleRightPic));
     right->SetAlign(TvekTitleBarAlign::vekRight);
     TvekTitleBarSection *client = FSections->Add();
-    client->SetPicture(LoadThemeBitmap(value, elTitleClient));
+    client->SetPicture(LoadThemeBitmap(value, TvekThemeElement::TitleClientPic));
     client->SetAlign(TvekTitleBarAlign::vekClient);
-    FLeftBtnXOffset = GetThemeInt(value, elLeftBtnOffset);
-    FRightBtnXOffset = GetThemeInt(value, elRightBtnOffset);
+    FLeftBtnXOffset = GetThemeInt(value, TvekThemeElement::TitleLeftButtonOffset);
+    FRightBtnXOffset = GetThemeInt(value, TvekThemeElement::TitleRightButtonOffset);
     if (QWidget *window = HostWindow())
-        window->setMinimumWidth(GetThemeInt(value, elMinWidth));
-    FRoundCornerSize = GetThemeInt(value, elRoundCorner);
+        window->setMinimumWidth(GetThemeInt(value, TvekThemeElement::WindowMinWidth));
+    FRoundCornerSize = GetThemeInt(value, TvekThemeElement::WindowRoundCorner);
     if (InSkinnedForm())
         ApplyRoundCorners();
     for (int i = 0; i < FButtons->Count(); ++i)
@@ -411,49 +129,57 @@ void TvekTitleBar::SetAutoSize(bool value)
 
 void TvekTitleBar::SetButtonInterval(int value)
 {
-    FButtonInterval = value;
+    if (!vekAssign(FButtonInterval, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetCaption(const QString &value)
 {
-    FCaption = value;
+    if (!vekAssign(FCaption, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetFont(const QFont &value)
 {
-    FFont = value;
+    if (!vekAssign(FFont, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetFontColor(TColor value)
 {
-    FFontColor = value;
+    if (!vekAssign(FFontColor, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetActive(bool value)
 {
-    FFormActive = value;
+    if (!vekAssign(FFormActive, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetLeftBtnXOffset(int value)
 {
-    FLeftBtnXOffset = value;
+    if (!vekAssign(FLeftBtnXOffset, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetRightBtnXOffset(int value)
 {
-    FRightBtnXOffset = value;
+    if (!vekAssign(FRightBtnXOffset, value))
+        return;
     update();
 }
 
 void TvekTitleBar::SetDrawAppIcon(bool value)
 {
-    FDrawAppIcon = value;
+    if (!vekAssign(FDrawAppIcon, value))
+        return;
     update();
 }
 
@@ -574,22 +300,18 @@ QString TvekTitleBar::DrawnCaption() const
 
 void TvekTitleBar::paintEvent(QPaintEvent *)
 {
-    QImage bitmap(size(), QImage::Format_RGB32);
-    bitmap.fill(Qt::black);
-    QPainter canvas(&bitmap);
-    PaintSections(canvas, bitmap);
-    PaintButtons(canvas);
-    PaintCaption(canvas);
-    canvas.end();
-    QPainter(this).drawImage(0, 0, bitmap);
+    TvekPaintBuffer buffer(this);
+    PaintSections(buffer.Canvas());
+    PaintButtons(buffer.Canvas());
+    PaintCaption(buffer.Canvas());
 }
 
 // Left sections pack from the left, right ones from the right while they
 // fit, and the client section stretches over what lies between.
-void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
+void TvekTitleBar::PaintSections(QPainter &canvas) const
 {
-    const int h = bitmap.height();
-    int left = -1, right = bitmap.width() + 1;
+    const int h = height();
+    int left = -1, right = width() + 1;
     const TvekTitleBarSection *client = nullptr;
     auto draw = [&](const TvekTitleBarSection *section, const QRect &r) {
         if (section->Stretch())
@@ -606,7 +328,7 @@ void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
             left += w;
             break;
         case TvekTitleBarAlign::vekRight:
-            if (bitmap.width() - left >= w) {
+            if (width() - left >= w) {
                 draw(section, QRect(right - w - 1, 0, w, h));
                 right -= w;
             }
@@ -620,9 +342,22 @@ void TvekTitleBar::PaintSections(QPainter &canvas, const QImage &bitmap) const
         canvas.drawImage(QRect(left + 1, 0, right - 1 - (left + 1), h), client->Picture());
 }
 
-void TvekTitleBar::PaintButtons(QPainter &canvas)
+int TvekTitleBar::HotButton() const
 {
-    FHotButton = FCursor ? ButtonAt(*FCursor) : -1;
+    return FCursor ? ButtonAt(*FCursor) : -1;
+}
+
+void TvekTitleBar::SetCursor(std::optional<QPoint> cursor)
+{
+    const int hot = HotButton();
+    FCursor = cursor;
+    if (HotButton() != hot)
+        update();
+}
+
+void TvekTitleBar::PaintButtons(QPainter &canvas) const
+{
+    const int hotButton = HotButton();
     const std::vector<QRect> rects = ButtonRects();
     const int box = ControlBoxIndex();
     for (int i = 0; i < FButtons->Count(); ++i) {
@@ -634,7 +369,7 @@ void TvekTitleBar::PaintButtons(QPainter &canvas)
             continue;
         }
         const QImage *picture = &button->PicNormal();
-        if (i == FHotButton)
+        if (i == hotButton)
             picture = FPressed ? &button->PicMouseDown() : &button->PicMouseOn();
         if (picture->isNull())
             picture = &button->PicNormal();
@@ -671,10 +406,9 @@ void TvekTitleBar::mousePressEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     FCursor = pos;
     FPressed = true;
-    FHotButton = ButtonAt(pos);
     update();
     QWidget *host = HostWindow();
-    if (FHotButton < 0 && host && !host->isMaximized())
+    if (HotButton() < 0 && host && !host->isMaximized())
         BeginMove(event->globalPosition().toPoint());
 }
 
@@ -710,10 +444,13 @@ void TvekTitleBar::FollowMove(const QPoint &globalPos)
 void TvekTitleBar::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    FCursor = event->position().toPoint();
+    const bool pressed = FPressed;
+    SetCursor(event->position().toPoint());
     if ((FMovePending || FOwnMove) && (event->buttons() & Qt::LeftButton))
         FollowMove(event->globalPosition().toPoint());
-    update();
+    // A system move ends the pressed look of a hot button.
+    if (FPressed != pressed && HotButton() >= 0)
+        update();
 }
 
 // A release over a button clicks it, wherever the press began.
@@ -726,10 +463,9 @@ void TvekTitleBar::mouseReleaseEvent(QMouseEvent *event)
     FOwnMove = false;
     const QPoint pos = event->position().toPoint();
     FCursor = pos;
-    FHotButton = ButtonAt(pos);
+    const int index = HotButton();
     const QPointer<TvekTitleBar> self(this);
-    if (FHotButton >= 0) {
-        const int index = FHotButton;
+    if (index >= 0) {
         TvekTitleBarButton *button = FButtons->Items(index);
         const TvekTitleBarBtnType type = button->ButtonType();
         button->DoClick();
@@ -754,12 +490,10 @@ void TvekTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    const QPoint pos = event->position().toPoint();
-    FCursor = pos;
+    FCursor = event->position().toPoint();
     FPressed = true;
-    FHotButton = ButtonAt(pos);
     update();
-    if (FHotButton >= 0)
+    if (HotButton() >= 0)
         return;
     for (int i = 0; i < FButtons->Count(); ++i) {
         if (FButtons->Items(i)->ButtonType() == TvekTitleBarBtnType::vekMax) {
@@ -772,6 +506,5 @@ void TvekTitleBar::mouseDoubleClickEvent(QMouseEvent *event)
 void TvekTitleBar::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    FCursor.reset();
-    update();
+    SetCursor(std::nullopt);
 }

@@ -1,142 +1,30 @@
 #pragma once
 
+// The title-bar unit: the bar, and through this one include its buttons and
+// its background sections.
+
 #include "tcolor.h"
-#include "vekcollection.h"
 #include "vekthemes.h"
+#include "vektitlebarbutton.h"
+#include "vektitlebarsection.h"
 
 #include <QFont>
-#include <QImage>
-#include <QMenu>
 #include <QPoint>
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class TvekTitleBar;
-
-// What a title-bar button does and which pictures its style gives it.
-enum class TvekTitleBarBtnType : std::uint8_t {
-    vekMax = 0,
-    vekMin = 1,
-    vekClose = 2,
-    vekHelp = 3,
-    vekControlBox = 4,
-    vekCustom = 5
-};
-
-// Where a title-bar section is packed.
-enum class TvekTitleBarAlign : std::uint8_t { vekLeft = 0, vekRight = 1, vekClient = 2 };
-
 // A click on a help or custom button: the title bar and the button's index.
 using TvekTitleBarButtonClickEvent = std::function<void(TvekTitleBar *Sender, int ButtonIndex)>;
-
-class TvekTitleBarButtons;
-class TvekTitleBarSections;
-
-// One picture button of the title bar; an item of TvekTitleBarButtons.
-class TvekTitleBarButton
-{
-public:
-    explicit TvekTitleBarButton(TvekTitleBarButtons *collection);
-
-    TvekTitleBarBtnType ButtonType() const { return FButtonType; }
-    void SetButtonType(TvekTitleBarBtnType value);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
-    int Top() const { return FTop; }
-    void SetTop(int value);
-    TvekUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TvekUIStyle value);
-    QMenu *ControlBoxMenu() const { return FControlBoxMenu; }
-    void SetControlBoxMenu(QMenu *value);
-    const QImage &PicNormal() const { return FPicNormal; }
-    void SetPicNormal(const QImage &value);
-    const QImage &PicMouseOn() const { return FPicMouseOn; }
-    void SetPicMouseOn(const QImage &value);
-    const QImage &PicMouseDown() const { return FPicMouseDown; }
-    void SetPicMouseDown(const QImage &value);
-
-    int Index() const;
-    TvekTitleBarButtons *Collection() const { return FCollection; }
-    // Copies the published properties of another button, in their order.
-    void Assign(const TvekTitleBarButton &source);
-    // The button's action on its window (maximise, minimise, close, menu).
-    void DoClick();
-    // Reloads the state pictures for the current style and type.
-    void LoadPictures();
-
-private:
-    void Changed();
-    TvekTitleBar *TitleBar() const;
-
-    TvekTitleBarButtons *FCollection;
-    TvekTitleBarBtnType FButtonType = TvekTitleBarBtnType::vekCustom;
-    bool FTransparent = false;
-    int FTop = 2;
-    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
-    QPointer<QMenu> FControlBoxMenu;
-    QImage FPicNormal, FPicMouseOn, FPicMouseDown;
-};
-
-// The buttons of a title bar; any change repaints the bar.
-class TvekTitleBarButtons
-    : public TvekCollection<TvekTitleBarButtons, TvekTitleBarButton, TvekTitleBar>
-{
-public:
-    using TvekCollection::TvekCollection;
-    TvekTitleBar *TitleBar() const { return Owner(); }
-};
-
-// One background piece of the title bar; an item of TvekTitleBarSections.
-class TvekTitleBarSection
-{
-public:
-    explicit TvekTitleBarSection(TvekTitleBarSections *collection);
-
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool value);
-    int Width() const { return FWidth; }
-    void SetWidth(int value);
-    TvekTitleBarAlign Align() const { return FAlign; }
-    void SetAlign(TvekTitleBarAlign value);
-    const QImage &Picture() const { return FPicture; }
-    void SetPicture(const QImage &value);
-    bool Stretch() const { return FStretch; }
-    void SetStretch(bool value);
-
-    int Index() const;
-    void Assign(const TvekTitleBarSection &source);
-
-private:
-    void Changed();
-
-    TvekTitleBarSections *FCollection;
-    bool FAutoSize = false;
-    int FWidth = 10;
-    TvekTitleBarAlign FAlign = TvekTitleBarAlign::vekLeft;
-    QImage FPicture;
-    bool FStretch = false;
-};
-
-// The background sections of a title bar; any change repaints the bar.
-class TvekTitleBarSections
-    : public TvekCollection<TvekTitleBarSections, TvekTitleBarSection, TvekTitleBar>
-{
-public:
-    using TvekCollection::TvekCollection;
-    TvekTitleBar *TitleBar() const { return Owner(); }
-};
 
 // The skinned caption strip of a window: picture sections, a row of buttons
 // at the right, a control box at the left and the caption between them. It
 // moves its window when dragged and runs its buttons' actions on click.
-class TvekTitleBar : public QWidget
+class TvekTitleBar : public QWidget, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
@@ -155,6 +43,8 @@ public:
 
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    // The frame restyles its bar itself: a container's style leaves it.
+    void ApplyContainerStyle(TvekUIStyle) override {}
     TvekTitleBarSections *Sections() const { return FSections.get(); }
     void SetSections(const TvekTitleBarSections &value) { FSections->Assign(value); }
     TvekTitleBarButtons *Buttons() const { return FButtons.get(); }
@@ -191,7 +81,8 @@ public:
     std::vector<QRect> ButtonRects() const;
     // The index of the button under a point of the bar, -1 for none.
     int ButtonAt(const QPoint &pos) const;
-    int HotButton() const { return FHotButton; }
+    // The button under the pointer, -1 for none or a pointer off the bar.
+    int HotButton() const;
     bool Pressed() const { return FPressed; }
     // Where the caption starts, the space it may use and the text drawn there.
     int CaptionStart() const;
@@ -212,8 +103,11 @@ protected:
 private:
     friend class TvekTitleBarButton;
 
-    void PaintSections(QPainter &canvas, const QImage &bitmap) const;
-    void PaintButtons(QPainter &canvas);
+    void PaintSections(QPainter &canvas) const;
+    void PaintButtons(QPainter &canvas) const;
+    // Moves the pointer (none: off the bar) and repaints when that changes
+    // which button is hot.
+    void SetCursor(std::optional<QPoint> cursor);
     void PaintCaption(QPainter &canvas) const;
     int ControlBoxIndex() const;
     int RightRowLeft() const;
@@ -236,7 +130,6 @@ private:
     bool FDrawAppIcon = false;
     int FRoundCornerSize = 0;
     bool FPressed = false;
-    int FHotButton = -1;
     // The cursor as the last mouse event over the bar left it.
     std::optional<QPoint> FCursor;
     // A press on the caption waits for the first move to start the drag; the
@@ -248,6 +141,3 @@ private:
     // The window's geometry before we maximised it.
     QRect FNormalGeometry;
 };
-
-Q_DECLARE_METATYPE(TvekTitleBarButtons *)
-Q_DECLARE_METATYPE(TvekTitleBarSections *)

@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 #include "vekimagepanel.h"
+#include "vekpaintbuffer.h"
 #include "vekpublic.h"
 
 #include <QMouseEvent>
@@ -12,13 +13,6 @@
 #include <cstdint>
 
 namespace {
-
-// Theme elements of the track bar.
-constexpr int elementBarHorizontal = 75;
-constexpr int elementSliderHorizontal = 76;
-constexpr int elementBarVertical = 77;
-constexpr int elementSliderVertical = 78;
-constexpr int elementColor = 79;
 
 // How often a held click beside the slider pages again.
 constexpr int pagingInterval = 500;
@@ -108,10 +102,11 @@ void TvekTrackBar::LoadPictures()
     if (FUIStyle == TvekUIStyle::Custom)
         return;
     const bool vertical = FOrientation == vekVertical;
-    FBarImage = LoadThemeBitmap(FUIStyle, vertical ? elementBarVertical : elementBarHorizontal);
+    using enum TvekThemeElement;
+    FBarImage = LoadThemeBitmap(FUIStyle, vertical ? TrackBarVerticalBarPic : TrackBarBarPic);
     FSlider->SetPicture(
-        LoadThemeBitmap(FUIStyle, vertical ? elementSliderVertical : elementSliderHorizontal));
-    FColor = GetThemeColor(FUIStyle, elementColor);
+        LoadThemeBitmap(FUIStyle, vertical ? TrackBarVerticalSliderPic : TrackBarSliderPic));
+    FColor = GetThemeColor(FUIStyle, TrackBarColor);
     AdjustCrossSize();
 }
 
@@ -264,7 +259,8 @@ void TvekTrackBar::StopTimer()
 
 void TvekTrackBar::paintEvent(QPaintEvent *)
 {
-    QPainter canvas(this);
+    TvekPaintBuffer buffer(this);
+    QPainter &canvas = buffer.Canvas();
     canvas.fillRect(rect(), ToQColor(FColor));
     if (FBarImage.isNull())
         return;

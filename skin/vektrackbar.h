@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(TvekProgressBarOrientation)
 // beside the slider pages towards the pointer, repeated while held; the
 // slider can be dragged. The slider is re-placed only when the position
 // changes.
-class TvekTrackBar : public QWidget
+class TvekTrackBar : public QWidget, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(int Min READ Min WRITE SetMin)
@@ -47,6 +47,7 @@ public:
     void SetOrientation(TvekProgressBarOrientation value);
     TvekUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TvekUIStyle value);
+    void ApplyContainerStyle(TvekUIStyle style) override { SetUIStyle(style); }
     int PageSize() const { return FPageSize; }
     // Accepted only within 0..100.
     void SetPageSize(int value);

@@ -2,6 +2,7 @@
 
 #include "tcolor.h"
 #include "tcursor.h"
+#include "vekthemes.h"
 
 #include <QLabel>
 #include <QString>
@@ -17,7 +18,7 @@ using TMouseEvent = std::function<void(QObject *sender, Qt::MouseButton button,
 // A label that behaves like a link: its caption underlined in the link
 // colour, the hover colour while the pointer is over it, the hand cursor, and
 // a click opens its address with the desktop's handler.
-class TvekURLLabel : public QLabel
+class TvekURLLabel : public QLabel, public TvekStyled
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -35,6 +36,9 @@ class TvekURLLabel : public QLabel
 
 public:
     explicit TvekURLLabel(QWidget *owner = nullptr);
+
+    // A link keeps its own colours: a container's style leaves it.
+    void ApplyContainerStyle(TvekUIStyle) override {}
 
     QString Caption() const { return text(); }
     void SetCaption(const QString &value);

@@ -62,8 +62,7 @@ QImage SampleGlyph()
 
 void ApplyLook(TvekCustomButton *button, const Look &look)
 {
-    button->FMouseOn = look.hover || look.pressed;
-    button->FMouseDown = look.pressed;
+    TvekButtonLook::Show(button, look.hover || look.pressed, look.pressed);
     button->SetEnabled(!look.disabled);
     if (look.focused)
         button->setFocus();
@@ -87,7 +86,7 @@ public:
     QImage Cell(TvekUIStyle style, const std::function<QWidget *(QWidget *)> &make)
     {
         QPalette pal = FHost.palette();
-        pal.setColor(QPalette::Window, ToQColor(GetThemeColor(style, 3)));
+        pal.setColor(QPalette::Window, ToQColor(GetThemeColor(style, TvekThemeElement::FormColor)));
         FHost.setPalette(pal);
         QWidget *control = make(&FHost);
         control->move(6, 6);
@@ -256,9 +255,12 @@ void ImageButtons(Sheet &sheet, SheetImage &image)
                 auto *button = new TvekImageButton(host);
                 button->SetAutoSize(true);
                 button->SetTabStop(true);
-                button->SetPicNormalF(LoadThemeBitmap(style, 85));
-                button->SetPicMouseOnF(LoadThemeBitmap(style, 86));
-                button->SetPicMouseDownF(LoadThemeBitmap(style, 87));
+                button->SetPicNormalF(
+                    LoadThemeBitmap(style, TvekThemeElement::ScrollTopButtonNormalPic));
+                button->SetPicMouseOnF(
+                    LoadThemeBitmap(style, TvekThemeElement::ScrollTopButtonMouseOnPic));
+                button->SetPicMouseDownF(
+                    LoadThemeBitmap(style, TvekThemeElement::ScrollTopButtonMouseDownPic));
                 ApplyLook(button, look);
                 return button;
             }));
@@ -273,9 +275,12 @@ void ImageButtons(Sheet &sheet, SheetImage &image)
             button->SetTabStop(true);
             button->SetStretch(true);
             button->SetCaption(QStringLiteral("Stretch"));
-            button->SetPicNormalF(LoadThemeBitmap(TvekUIStyle::WinXP, 24));
-            button->SetPicMouseOnF(LoadThemeBitmap(TvekUIStyle::WinXP, 25));
-            button->SetPicMouseDownF(LoadThemeBitmap(TvekUIStyle::WinXP, 26));
+            button->SetPicNormalF(
+                LoadThemeBitmap(TvekUIStyle::WinXP, TvekThemeElement::ButtonNormalPic));
+            button->SetPicMouseOnF(
+                LoadThemeBitmap(TvekUIStyle::WinXP, TvekThemeElement::ButtonMouseOnPic));
+            button->SetPicMouseDownF(
+                LoadThemeBitmap(TvekUIStyle::WinXP, TvekThemeElement::ButtonMouseDownPic));
             ApplyLook(button, look);
             return button;
         }));

@@ -1,12 +1,14 @@
 #include "tform.h"
 #include "vekbutton.h"
+#include "vekcombobox.h"
 #include "vekform.h"
 #include "veklistbox.h"
+#include "vekscrollbar.h"
 #include "vekthemes.h"
 
 #include <gtest/gtest.h>
 
-// The lookups reach the real components through their published properties.
+// The lookups reach the real components through the style interfaces.
 TEST(ThemeTableWithComponents, FrameLookupAndStylePush)
 {
     TForm host;
@@ -27,4 +29,19 @@ TEST(ThemeTableWithComponents, FrameLookupAndStylePush)
     EXPECT_EQ(custom->UIStyle(), TvekUIStyle::Custom);
     EXPECT_EQ(check->UIStyle(), TvekUIStyle::MacOS);
     EXPECT_EQ(list->BorderColor(), 0x007F7F7F);
+}
+
+// Every skinned control takes a container's style its own way: combo boxes
+// and scroll bars take it whole, an image button and a link keep their looks.
+TEST(ThemeTableWithComponents, EachControlTakesTheStyleItsOwnWay)
+{
+    QWidget container;
+    auto *combo = new TvekComboBox(&container);
+    auto *bar = new TvekScrollBar(&container);
+    auto *image = new TvekImageButton(&container);
+    image->SetUIStyle(TvekUIStyle::DeepBlue);
+    ContainerApplyUIStyle(&container, TvekUIStyle::Protein);
+    EXPECT_EQ(combo->UIStyle(), TvekUIStyle::Protein);
+    EXPECT_EQ(bar->UIStyle(), TvekUIStyle::Protein);
+    EXPECT_EQ(image->UIStyle(), TvekUIStyle::DeepBlue);
 }

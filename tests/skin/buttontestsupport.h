@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bitmapresource.h"
 #include "tform.h"
+#include "vekbutton.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -11,8 +13,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <memory>
+#include <vector>
 
 // A fake clock for the timers below a widget: advances time millisecond by
 // millisecond and fires every running timer whenever its interval has
@@ -99,3 +104,60 @@ inline std::unique_ptr<TForm> MakeHostForm()
     (void)QTest::qWaitForWindowActive(form.get());
     return form;
 }
+
+// A push button on a shown form, its clicks, enters and exits counted.
+class PushButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = MakeHostForm();
+        QTest::mouseMove(form.get(), QPoint(310, 190)); // the pointer away from the button
+        button = new TvekButton(form.get());
+        button->SetBounds(20, 20, 80, 27);
+        button->show();
+        button->OnClick = [this](QObject *sender) {
+            EXPECT_EQ(sender, button);
+            clicks.push_back(form->ModalResult());
+        };
+        button->OnMouseExit = [this](QObject *) { ++exits; };
+        button->OnMouseEnter = [this](QObject *) { ++enters; };
+    }
+
+    // The pixel at the middle of the stretched picture comes from (37, 10)
+    // of the 74 x 21 DeepBlue pictures.
+    QRgb Middle() { return PixelAt(Grab(button), 40, 13); }
+    static QRgb PictureMiddle(const char *name)
+    {
+        return PixelAt(LoadBitmapResource(name), 37, 10);
+    }
+
+    std::unique_ptr<TForm> form;
+    TvekButton *button = nullptr;
+    std::vector<int> clicks; // the form's modal result seen by each OnClick
+    int exits = 0;
+    int enters = 0;
+};
+
+// A check box on a shown form; OnClick records the state it sees.
+class CheckBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = MakeHostForm();
+        QTest::mouseMove(form.get(), QPoint(310, 190));
+        box = new TvekCheckBox(form.get());
+        box->move(20, 20);
+        box->SetFont(CrispFont());
+        box->show();
+        box->OnClick = [this](QObject *sender) {
+            EXPECT_EQ(sender, box);
+            states.push_back(box->Checked());
+        };
+    }
+
+    std::unique_ptr<TForm> form;
+    TvekCheckBox *box = nullptr;
+    std::vector<bool> states; // Checked as each OnClick saw it
+};

@@ -1,6 +1,6 @@
 // The image button: state pictures with their fallbacks, stretching,
 // transparency, auto size and the auto-repeat that the scroll bar relies on.
-#include "tst_vekbutton_support.h"
+#include "buttontestsupport.h"
 
 #include "vekbutton.h"
 
@@ -36,15 +36,13 @@ protected:
     std::array<QRgb, 4> Looks()
     {
         std::array<QRgb, 4> looks{};
-        button->FMouseOn = false;
-        button->FMouseDown = false;
+        TvekButtonLook::Show(button, false, false);
         looks[0] = PixelAt(Grab(button), 5, 5);
-        button->FMouseOn = true;
+        TvekButtonLook::Show(button, true, button->MouseDown());
         looks[1] = PixelAt(Grab(button), 5, 5);
-        button->FMouseDown = true;
+        TvekButtonLook::Show(button, button->MouseOn(), true);
         looks[2] = PixelAt(Grab(button), 5, 5);
-        button->FMouseOn = false;
-        button->FMouseDown = false;
+        TvekButtonLook::Show(button, false, false);
         button->SetEnabled(false);
         looks[3] = PixelAt(Grab(button), 5, 5);
         button->SetEnabled(true);

@@ -1,5 +1,5 @@
 // The link label: colours by hover, the hand cursor, and what a click opens.
-#include "tst_vekbutton_support.h"
+#include "buttontestsupport.h"
 
 #include "scripteddialogservices.h"
 #include "vekurllabel.h"

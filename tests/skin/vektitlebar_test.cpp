@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,44 @@ TEST_F(MainWindowBar, HotAndPressedButtonsShowTheirPictures)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(bar, &leave);
     EXPECT_EQ(Grab().pixel(699, 2), cyan);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(MainWindowBar, HoverRepaintsOnlyWhenTheHotButtonChanges)
+{
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    QApplication::processEvents();
+    const PaintCounter counter(bar);
+    SendMouse(bar, QEvent::MouseMove, QPoint(300, 10), Qt::NoButton);
+    SendMouse(bar, QEvent::MouseMove, QPoint(310, 12), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0) << "moves over the caption";
+    SendMouse(bar, QEvent::MouseMove, QPoint(708, 10), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1) << "onto the close button";
+    SendMouse(bar, QEvent::MouseMove, QPoint(706, 12), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1) << "within the same button";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2) << "off the bar";
 }
 
 // The bounding box of the pixels that differ from the background.
@@ -280,23 +319,6 @@ TEST(TitleBarStyle, CustomRemovesAllSections)
     EXPECT_FALSE(bar.AutoSize());
 }
 
-TEST(TitleBarStyle, ButtonStyleResetsTransparentAndTop)
-{
-    TvekTitleBar bar;
-    TvekTitleBarButton *close = bar.Buttons()->Items(1);
-    close->SetTransparent(false);
-    close->SetTop(9);
-    close->SetUIStyle(TvekUIStyle::Protein);
-    EXPECT_TRUE(close->Transparent());
-    EXPECT_EQ(close->Top(), 2);
-    TvekTitleBarButton *custom = bar.Buttons()->Add();
-    custom->SetTop(9);
-    custom->SetUIStyle(TvekUIStyle::BlueGlass);
-    EXPECT_TRUE(custom->Transparent());
-    EXPECT_EQ(custom->Top(), 9); // a custom button keeps its place
-    EXPECT_TRUE(custom->PicNormal().isNull());
-}
-
 TEST(TitleBarStyle, RightSectionSkippedWhenItDoesNotFit)
 {
     TvekTitleBar bar;
@@ -315,46 +337,6 @@ TEST(TitleBarStyle, RightSectionSkippedWhenItDoesNotFit)
     bar.resize(160, 20); // 61 remain
     EXPECT_EQ(bar.grab().toImage().pixel(159, 10), green);
     EXPECT_EQ(bar.grab().toImage().pixel(100, 10), green);
-}
-
-TEST(TitleBarRules, OnlyOneControlBox)
-{
-    ScriptedDialogServices dialogs;
-    TvekTitleBar bar;
-    TvekTitleBarButton *close = bar.Buttons()->Items(1);
-    close->SetButtonType(TvekTitleBarBtnType::vekControlBox);
-    EXPECT_EQ(close->ButtonType(), TvekTitleBarBtnType::vekClose);
-    bar.Buttons()->Items(0)->SetButtonType(TvekTitleBarBtnType::vekControlBox);
-    EXPECT_EQ(bar.Buttons()->Items(0)->ButtonType(), TvekTitleBarBtnType::vekControlBox);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    for (const auto &m : dialogs.messages) {
-        EXPECT_EQ(m.text, "Sorry, only one button's ButtonType property can be \"vekControlBox\"");
-        EXPECT_EQ(m.kind, TMessageBoxKind::ErrorOk);
-    }
-    // With the control box gone another button may take the part.
-    bar.Buttons()->Delete(0);
-    close->SetButtonType(TvekTitleBarBtnType::vekControlBox);
-    EXPECT_EQ(close->ButtonType(), TvekTitleBarBtnType::vekControlBox);
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
-TEST(TitleBarRules, OnlyOneClientSection)
-{
-    ScriptedDialogServices dialogs;
-    TvekTitleBar bar;
-    TvekTitleBarSection *left = bar.Sections()->Items(0);
-    left->SetAlign(TvekTitleBarAlign::vekClient);
-    EXPECT_EQ(left->Align(), TvekTitleBarAlign::vekLeft);
-    EXPECT_FALSE(left->Stretch());
-    TvekTitleBarSection *client = bar.Sections()->Items(2);
-    client->SetAlign(TvekTitleBarAlign::vekClient);
-    EXPECT_EQ(client->Align(), TvekTitleBarAlign::vekClient);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "Sorry, only one section's Align property can be \"vekClient\"");
-    EXPECT_EQ(dialogs.messages[1].kind, TMessageBoxKind::ErrorOk);
-    client->SetStretch(false);
-    EXPECT_TRUE(client->Stretch()); // the client section always stretches
 }
 
 TEST(TitleBarRules, AssignCopiesItems)

@@ -109,7 +109,7 @@ QString NameOf(TvekUIStyle style, int n)
 {
     TvekType kind;
     GetThemeElement(style, n, kind);
-    return kind == TvekType::Str ? GetThemeString(style, n) : QString();
+    return kind == TvekType::Str ? GetThemeString(style, TvekThemeElement(n)) : QString();
 }
 
 class StyleBitmaps : public ::testing::TestWithParam<StyleSizes>
@@ -153,7 +153,8 @@ TEST_P(StyleBitmaps, SeeThroughPixelsWhereTheDrawingMasks)
     for (int n = 35; n <= 42; ++n)
         EXPECT_EQ(LoadBitmapResource(NameOf(s.style, n)).pixel(0, 0), kFuchsia)
             << NameOf(s.style, n).toStdString();
-    const bool titleButtonsMasked = GetThemeBool(s.style, 66);
+    const bool titleButtonsMasked =
+        GetThemeBool(s.style, TvekThemeElement::TitleButtonsTransparent);
     for (int n = 48; n <= 65; ++n) {
         const QImage button = LoadBitmapResource(NameOf(s.style, n));
         if (titleButtonsMasked) {

@@ -1,6 +1,6 @@
-// Check boxes and radio buttons: pictures by state and style, layout, auto
-// size, toggling once per activation, radio groups.
-#include "tst_vekbutton_support.h"
+// Check boxes: pictures by state and style, layout, auto size, toggling once
+// per activation, and a style pushed to the buttons on a container.
+#include "buttontestsupport.h"
 
 #include "bitmapresource.h"
 #include "vekbutton.h"
@@ -13,28 +13,6 @@
 #include <vector>
 
 namespace {
-
-class CheckBoxTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        form = MakeHostForm();
-        QTest::mouseMove(form.get(), QPoint(310, 190));
-        box = new TvekCheckBox(form.get());
-        box->move(20, 20);
-        box->SetFont(CrispFont());
-        box->show();
-        box->OnClick = [this](QObject *sender) {
-            EXPECT_EQ(sender, box);
-            states.push_back(box->Checked());
-        };
-    }
-
-    std::unique_ptr<TForm> form;
-    TvekCheckBox *box = nullptr;
-    std::vector<bool> states; // Checked as each OnClick saw it
-};
 
 TEST_F(CheckBoxTest, StartsAsDesigned)
 {
@@ -241,7 +219,7 @@ TEST_F(CheckBoxTest, CaptionStaysPutWhilePressed)
     box->setFocus();
     box->clearFocus();
     const QImage normal = Grab(box);
-    box->FMouseDown = true;
+    TvekButtonLook::Show(box, box->MouseOn(), true);
     const QImage pressed = Grab(box);
     // DeepBlue draws the same picture pressed: nothing moves.
     EXPECT_TRUE(DiffBox(normal, pressed).isEmpty());
@@ -297,67 +275,6 @@ TEST_F(CheckBoxTest, CustomStyleFallsBackToTheBlankPicture)
     EXPECT_EQ(PixelAt(shot, 1, 8), Rgb(255, 255, 255));
     EXPECT_EQ(PixelAt(shot, 0, 8), Rgb(255, 0, 0));
     EXPECT_EQ(PixelAt(shot, 1, 7), Rgb(255, 0, 0));
-}
-
-class RadioTest : public CheckBoxTest
-{
-protected:
-    TvekRadioButton *Radio(QWidget *parent, int group = 0)
-    {
-        auto *radio = new TvekRadioButton(parent);
-        radio->SetGroupIndex(group);
-        radio->OnClick = [this](QObject *) { ++radioClicks; };
-        return radio;
-    }
-    int radioClicks = 0;
-};
-
-TEST_F(RadioTest, CheckingOneClearsItsGroupOnTheSameParent)
-{
-    auto *panel = new QWidget(form.get());
-    TvekRadioButton *a = Radio(form.get()), *b = Radio(form.get()), *other = Radio(form.get(), 1);
-    TvekRadioButton *elsewhere = Radio(panel);
-    for (TvekRadioButton *r : {b, other, elsewhere})
-        r->SetChecked(true);
-    a->SetChecked(true);
-    EXPECT_TRUE(a->Checked());
-    EXPECT_FALSE(b->Checked());
-    EXPECT_TRUE(other->Checked()) << "another group index";
-    EXPECT_TRUE(elsewhere->Checked()) << "another parent";
-    EXPECT_EQ(b->PicNormalResName(), "DEEPBLUE_RADIOBUTTON_UNCHECK");
-    EXPECT_EQ(radioClicks, 0);
-}
-
-TEST_F(RadioTest, ClickingACheckedRadioKeepsItCheckedAndRaisesOnClick)
-{
-    TvekRadioButton *a = Radio(form.get());
-    a->show();
-    QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(5, 8));
-    QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(a->Checked());
-    EXPECT_EQ(radioClicks, 2);
-}
-
-TEST_F(RadioTest, LeavesOutItsTopLeftColourAndUsesTheCheckBoxSize)
-{
-    TvekRadioButton *a = Radio(form.get());
-    a->SetUIStyle(TvekUIStyle::MacOS);
-    a->SetTransparent(false);
-    a->SetColor(clRed);
-    a->show();
-    // MacOS: check box picture 15 wide, radio picture 16 wide.
-    EXPECT_EQ(a->GetPicWidth(), 15);
-    const QImage picture = LoadBitmapResource("MACOS_RADIOBUTTON_UNCHECK");
-    ASSERT_EQ(picture.size(), QSize(16, 17));
-    const QRgb key = PixelAt(picture, 0, 0);
-    const QImage shot = Grab(a);
-    for (int y = 0; y < 17; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const QRgb expected =
-                PixelAt(picture, x, y) == key ? Rgb(255, 0, 0) : PixelAt(picture, x, y);
-            ASSERT_EQ(PixelAt(shot, 1 + x, y), expected) << x << "," << y;
-        }
-    EXPECT_EQ(a->TextRect().left(), 19);
 }
 
 TEST(ContainerStyleTest, PushesAStyleToTheButtonsOnAContainer)

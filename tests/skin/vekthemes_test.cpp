@@ -82,11 +82,11 @@ TEST(ThemeTable, ColourElements)
             EXPECT_EQ(GetThemeElement(builtIn[s], row.n, kind), Value(row.values[s]))
                 << "style " << int(builtIn[s]) << " element " << row.n;
             EXPECT_EQ(kind, TvekType::Color);
-            EXPECT_EQ(GetThemeColor(builtIn[s], row.n), Value(row.values[s]));
+            EXPECT_EQ(GetThemeColor(builtIn[s], TvekThemeElement(row.n)), Value(row.values[s]));
         }
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, 3), 0x00E8E8E8);
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, 3), 15263976);
-    EXPECT_EQ(GetThemeColor(TvekUIStyle::WinXP, 2), 0x00C82C00);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, TvekThemeElement::FormColor), 0x00E8E8E8);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::DeepBlue, TvekThemeElement::FormColor), 15263976);
+    EXPECT_EQ(GetThemeColor(TvekUIStyle::WinXP, TvekThemeElement::FormBorderColor), 0x00C82C00);
 }
 
 TEST(ThemeTable, IntegerAndFlagElements)
@@ -97,16 +97,17 @@ TEST(ThemeTable, IntegerAndFlagElements)
             EXPECT_EQ(GetThemeElement(builtIn[s], row.n, kind), row.values[s])
                 << "style " << int(builtIn[s]) << " element " << row.n;
             EXPECT_EQ(kind, TvekType::Int);
-            EXPECT_EQ(GetThemeInt(builtIn[s], row.n), row.values[s]);
+            EXPECT_EQ(GetThemeInt(builtIn[s], TvekThemeElement(row.n)), row.values[s]);
         }
-    EXPECT_EQ(GetThemeInt(TvekUIStyle::BlueGlass, 68), -3);
+    EXPECT_EQ(GetThemeInt(TvekUIStyle::BlueGlass, TvekThemeElement::TitleRightButtonOffset), -3);
 
     const std::array<bool, 5> transparentTitleButtons = {false, false, false, true, true};
     for (size_t s = 0; s < builtIn.size(); ++s) {
         TvekType kind;
         GetThemeElement(builtIn[s], 66, kind);
         EXPECT_EQ(kind, TvekType::Bool);
-        EXPECT_EQ(GetThemeBool(builtIn[s], 66), transparentTitleButtons[s]);
+        EXPECT_EQ(GetThemeBool(builtIn[s], TvekThemeElement::TitleButtonsTransparent),
+                  transparentTitleButtons[s]);
     }
 }
 
@@ -119,12 +120,12 @@ TEST(ThemeTable, EveryOtherElementIsABitmapName)
             GetThemeElement(style, n, kind);
             if (IsNumeric(n)) {
                 EXPECT_NE(kind, TvekType::Str) << n;
-                EXPECT_TRUE(GetThemeString(style, n).isEmpty()) << n;
+                EXPECT_TRUE(GetThemeString(style, TvekThemeElement(n)).isEmpty()) << n;
                 continue;
             }
             ++names;
             EXPECT_EQ(kind, TvekType::Str) << n;
-            EXPECT_FALSE(GetThemeString(style, n).isEmpty()) << n;
+            EXPECT_FALSE(GetThemeString(style, TvekThemeElement(n)).isEmpty()) << n;
         }
     EXPECT_EQ(names, 5 * 57);
 }
@@ -172,7 +173,7 @@ TEST(ThemeTable, BitmapNames)
         {TvekUIStyle::DeepBlue, 91, "DEEPBLUE_SCROLLBAR_TRACK"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(GetThemeString(c.style, c.n), QString::fromLatin1(c.name));
+        EXPECT_EQ(GetThemeString(c.style, TvekThemeElement(c.n)), QString::fromLatin1(c.name));
 }
 
 TEST(ThemeTable, CustomAndUnknownStylesHaveNoElements)
@@ -182,24 +183,24 @@ TEST(ThemeTable, CustomAndUnknownStylesHaveNoElements)
             TvekType kind = TvekType::Str;
             EXPECT_EQ(GetThemeElement(style, n, kind), -1);
             EXPECT_EQ(kind, TvekType::Int);
-            EXPECT_EQ(GetThemeInt(style, n), -1);
-            EXPECT_EQ(GetThemeColor(style, n), clBlack);
-            EXPECT_FALSE(GetThemeBool(style, n));
-            EXPECT_TRUE(GetThemeString(style, n).isEmpty());
+            EXPECT_EQ(GetThemeInt(style, TvekThemeElement(n)), -1);
+            EXPECT_EQ(GetThemeColor(style, TvekThemeElement(n)), clBlack);
+            EXPECT_FALSE(GetThemeBool(style, TvekThemeElement(n)));
+            EXPECT_TRUE(GetThemeString(style, TvekThemeElement(n)).isEmpty());
         }
 }
 
 TEST(ThemeTable, WrongKindGivesThatKindsDefault)
 {
     const TvekUIStyle s = TvekUIStyle::DeepBlue;
-    EXPECT_EQ(GetThemeInt(s, 3), -1);         // a colour
-    EXPECT_EQ(GetThemeInt(s, 24), -1);        // a name
-    EXPECT_EQ(GetThemeColor(s, 4), clBlack);  // an integer
-    EXPECT_EQ(GetThemeColor(s, 66), clBlack); // a flag
-    EXPECT_FALSE(GetThemeBool(s, 1));         // the integer 3
-    EXPECT_FALSE(GetThemeBool(s, 13));        // white
-    EXPECT_TRUE(GetThemeString(s, 3).isEmpty());
-    EXPECT_TRUE(GetThemeBool(TvekUIStyle::Protein, 66));
+    EXPECT_EQ(GetThemeInt(s, TvekThemeElement::FormColor), -1);                      // a colour
+    EXPECT_EQ(GetThemeInt(s, TvekThemeElement::ButtonNormalPic), -1);                // a name
+    EXPECT_EQ(GetThemeColor(s, TvekThemeElement::FormBorderWidth), clBlack);         // an integer
+    EXPECT_EQ(GetThemeColor(s, TvekThemeElement::TitleButtonsTransparent), clBlack); // a flag
+    EXPECT_FALSE(GetThemeBool(s, TvekThemeElement::StyleNumber));      // the integer 3
+    EXPECT_FALSE(GetThemeBool(s, TvekThemeElement::MenuHotFontColor)); // white
+    EXPECT_TRUE(GetThemeString(s, TvekThemeElement::FormColor).isEmpty());
+    EXPECT_TRUE(GetThemeBool(TvekUIStyle::Protein, TvekThemeElement::TitleButtonsTransparent));
 }
 
 TEST(ThemeTable, NumbersOutsideTheTableHaveNoElement)
@@ -208,7 +209,7 @@ TEST(ThemeTable, NumbersOutsideTheTableHaveNoElement)
         TvekType kind = TvekType::Color;
         EXPECT_EQ(GetThemeElement(TvekUIStyle::DeepBlue, n, kind), -1);
         EXPECT_EQ(kind, TvekType::Int);
-        EXPECT_TRUE(GetThemeString(TvekUIStyle::DeepBlue, n).isEmpty());
+        EXPECT_TRUE(GetThemeString(TvekUIStyle::DeepBlue, TvekThemeElement(n)).isEmpty());
     }
 }
 
@@ -218,7 +219,7 @@ TEST(ThemeTable, EveryNameIsABuiltInBitmap)
         GTEST_SKIP() << "style bitmaps not built in";
     for (TvekUIStyle style : builtIn)
         for (int n = 1; n <= vekThemeElementCount; ++n) {
-            const QString name = GetThemeString(style, n);
+            const QString name = GetThemeString(style, TvekThemeElement(n));
             if (!name.isEmpty()) {
                 EXPECT_TRUE(HasBitmapResource(name)) << name.toStdString();
             }
@@ -234,69 +235,107 @@ TEST(ThemeTable, PictureSizesFixTheLook)
     const std::array<int, 5> titleHeight = {23, 29, 32, 23, 33};
     for (size_t s = 0; s < builtIn.size(); ++s) {
         for (int n : {24, 25, 26})
-            EXPECT_EQ(LoadThemeBitmap(builtIn[s], n).size(), button[s]) << int(builtIn[s]);
-        EXPECT_EQ(LoadThemeBitmap(builtIn[s], 45).height(), titleHeight[s]) << int(builtIn[s]);
+            EXPECT_EQ(LoadThemeBitmap(builtIn[s], TvekThemeElement(n)).size(), button[s])
+                << int(builtIn[s]);
+        EXPECT_EQ(LoadThemeBitmap(builtIn[s], TvekThemeElement::TitleLeftPic).height(),
+                  titleHeight[s])
+            << int(builtIn[s]);
     }
 }
 
-// Stand-ins for the skinned components: the lookups find them by class name
-// and reach them through their published properties.
+TEST(ThemeTable, NamedElementsKeepTheirNumbers)
+{
+    using enum TvekThemeElement;
+    EXPECT_EQ(int(StyleNumber), 1);
+    EXPECT_EQ(int(ControlBorderColor), 8);
+    EXPECT_EQ(int(ButtonNormalPic), 24);
+    EXPECT_EQ(int(TitleRestoreNormalPic), 63);
+    EXPECT_EQ(int(ScrollTrackPic), vekThemeElementCount);
+}
+
+TEST(ThemeTable, StatePictureFamiliesRunNormalMouseOnMouseDown)
+{
+    using enum TvekThemeElement;
+    using enum TvekPictureState;
+    EXPECT_EQ(StatePicture(ButtonNormalPic, MouseOn), ButtonMouseOnPic);
+    EXPECT_EQ(StatePicture(TitleCloseNormalPic, MouseDown), TitleCloseMouseDownPic);
+    EXPECT_EQ(StatePicture(ScrollBottomButtonNormalPic, Normal), ScrollBottomButtonNormalPic);
+
+    struct Case
+    {
+        bool radio, checked, enabled;
+        TvekPictureState state;
+        TvekThemeElement picture;
+    };
+    const Case cases[] = {
+        {false, true, true, Normal, CheckBoxCheckedPic},
+        {false, false, true, Normal, CheckBoxUncheckedPic},
+        {false, true, false, Normal, CheckBoxDisabledCheckedPic},
+        {false, false, false, Normal, CheckBoxDisabledUncheckedPic},
+        {false, true, true, MouseOn, CheckBoxMouseOnCheckedPic},
+        {false, false, false, MouseOn, CheckBoxMouseOnUncheckedPic},
+        {false, true, true, MouseDown, CheckBoxMouseDownCheckedPic},
+        {false, false, true, MouseDown, CheckBoxMouseDownUncheckedPic},
+        {true, true, true, Normal, RadioCheckedPic},
+        {true, false, false, Normal, RadioDisabledUncheckedPic},
+        {true, true, true, MouseOn, RadioMouseOnCheckedPic},
+        {true, false, true, MouseDown, RadioMouseDownUncheckedPic},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CheckPicture(c.radio, c.checked, c.enabled, c.state), c.picture)
+            << c.radio << c.checked << c.enabled << int(c.state);
+}
+
+// Stand-ins for the skinned components: the lookups find them and reach
+// them through the style interfaces alone.
 namespace {
 
-class TvekForm : public QWidget
+class FakeFrame : public QWidget, public TvekStyledFrame
 {
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle MEMBER FUIStyle)
-    Q_PROPERTY(int Color MEMBER FColor)
-
 public:
     using QWidget::QWidget;
+    TvekUIStyle UIStyle() const override { return FUIStyle; }
+    TColor Color() const override { return FColor; }
+    void ApplyContainerStyle(TvekUIStyle) override {}
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
     int FColor = 0x00E8E8E8;
 };
 
-class TvekButton : public QWidget
+// Keeps Custom, as the skinned buttons do.
+class FakeButton : public QWidget, public TvekStyled
 {
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle MEMBER FUIStyle)
-
 public:
     using QWidget::QWidget;
-    TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
-};
-
-class TvekCheckBox : public QWidget
-{
-    Q_OBJECT
-    Q_PROPERTY(TvekUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-
-public:
-    using QWidget::QWidget;
-    TvekUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TvekUIStyle value)
+    void ApplyContainerStyle(TvekUIStyle style) override
     {
-        FUIStyle = value;
+        if (FUIStyle != TvekUIStyle::Custom)
+            FUIStyle = style;
         ++stylings;
     }
     TvekUIStyle FUIStyle = TvekUIStyle::DeepBlue;
     int stylings = 0;
 };
 
-class TvekRadioButton : public TvekCheckBox
+class FakeCheckBox : public FakeButton
 {
-    Q_OBJECT
-
 public:
-    using TvekCheckBox::TvekCheckBox;
+    using FakeButton::FakeButton;
 };
 
-class TvekListBox : public QWidget
+class FakeRadioButton : public FakeCheckBox
 {
-    Q_OBJECT
-    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+public:
+    using FakeCheckBox::FakeCheckBox;
+};
 
+class FakeListBox : public QWidget, public TvekStyled
+{
 public:
     using QWidget::QWidget;
+    void ApplyContainerStyle(TvekUIStyle style) override
+    {
+        FBorderColor = GetThemeColor(style, TvekThemeElement::ControlBorderColor);
+    }
     int FBorderColor = 0x123456;
 };
 
@@ -322,10 +361,10 @@ TEST(ThemeTable, SkinnedFrameOfAWindow)
     EXPECT_EQ(GetVEKFormColor(&window), clBtnFace);
     EXPECT_EQ(GetBorderColor(&window), clBlack);
 
-    auto *first = new TvekForm(&window);
+    auto *first = new FakeFrame(&window);
     first->FUIStyle = TvekUIStyle::WinXP;
     first->FColor = 0x00DEEBEF;
-    auto *second = new TvekForm(&window);
+    auto *second = new FakeFrame(&window);
     second->FUIStyle = TvekUIStyle::MacOS;
     EXPECT_EQ(GetVEKFormStyle(&window), TvekUIStyle::WinXP);
     EXPECT_EQ(GetVEKFormColor(&window), 0x00DEEBEF);
@@ -334,19 +373,19 @@ TEST(ThemeTable, SkinnedFrameOfAWindow)
     // Only direct children count.
     QWidget outer;
     auto *panel = new QWidget(&outer);
-    new TvekForm(panel);
+    new FakeFrame(panel);
     EXPECT_EQ(GetVEKFormColor(&outer), clBtnFace);
 }
 
 TEST(ThemeTable, ContainerApplyUIStyleReachesDirectSkinnedChildren)
 {
     QWidget container;
-    auto *plain = new TvekButton(&container);
-    auto *custom = new TvekButton(&container);
+    auto *plain = new FakeButton(&container);
+    auto *custom = new FakeButton(&container);
     custom->FUIStyle = TvekUIStyle::Custom;
-    auto *list = new TvekListBox(&container);
+    auto *list = new FakeListBox(&container);
     auto *panel = new QWidget(&container);
-    auto *inner = new TvekButton(panel);
+    auto *inner = new FakeButton(panel);
 
     ContainerApplyUIStyle(&container, TvekUIStyle::WinXP);
     EXPECT_EQ(plain->FUIStyle, TvekUIStyle::WinXP);
@@ -358,7 +397,7 @@ TEST(ThemeTable, ContainerApplyUIStyleReachesDirectSkinnedChildren)
 TEST(ThemeTable, ARadioButtonIsRestyledOnceThoughItIsACheckBoxToo)
 {
     QWidget container;
-    auto *radio = new TvekRadioButton(&container);
+    auto *radio = new FakeRadioButton(&container);
     ContainerApplyUIStyle(&container, TvekUIStyle::MacOS);
     EXPECT_EQ(radio->FUIStyle, TvekUIStyle::MacOS);
     EXPECT_EQ(radio->stylings, 1);
@@ -368,13 +407,11 @@ TEST(ThemeTable, SubContainersPassTheStyleOn)
 {
     QWidget container;
     auto *sub = new TPanelOfStyles(&container);
-    auto *inner = new TvekButton(sub);
-    auto *direct = new TvekButton(&container);
+    auto *inner = new FakeButton(sub);
+    auto *direct = new FakeButton(&container);
 
     SubContainerApplyUIStyle(&container, TvekUIStyle::Protein);
     EXPECT_EQ(sub->updatedTo, TvekUIStyle::Protein);
     EXPECT_EQ(inner->FUIStyle, TvekUIStyle::Protein);
     EXPECT_EQ(direct->FUIStyle, TvekUIStyle::DeepBlue);
 }
-
-#include "tst_vekthemes.moc"

@@ -17,8 +17,8 @@ namespace {
 // One tick of a button's auto-repeat, as its timer would give it.
 void RepeatTick(TvekImageButton *button)
 {
-    ASSERT_NE(button->FTimer, nullptr);
-    QMetaObject::invokeMethod(button->FTimer, "timeout");
+    ASSERT_NE(button->RepeatTimer(), nullptr);
+    QMetaObject::invokeMethod(button->RepeatTimer(), "timeout");
 }
 
 // A DeepBlue vertical scroll bar, 185 high, as a control on a window.
@@ -178,13 +178,13 @@ TEST_F(ScrollBarTest, HeldArrowsStepBySmallChangeEveryTick)
     bar->SetSmallChange(3);
     TvekImageButton *down = bar->BottomButton();
     Press(down, QPoint(8, 8));
-    ASSERT_NE(down->FTimer, nullptr);
-    EXPECT_EQ(down->FTimer->interval(), 100);
+    ASSERT_NE(down->RepeatTimer(), nullptr);
+    EXPECT_EQ(down->RepeatTimer()->interval(), 100);
     RepeatTick(down);
     RepeatTick(down);
     EXPECT_EQ(bar->Position(), 56);
     Release(down, QPoint(8, 8));
-    EXPECT_EQ(down->FTimer, nullptr);
+    EXPECT_EQ(down->RepeatTimer(), nullptr);
 
     TvekImageButton *up = bar->TopButton();
     Press(up, QPoint(8, 8));
@@ -193,7 +193,7 @@ TEST_F(ScrollBarTest, HeldArrowsStepBySmallChangeEveryTick)
     // Leaving the button ends the repeat.
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(up, &leave);
-    EXPECT_EQ(up->FTimer, nullptr);
+    EXPECT_EQ(up->RepeatTimer(), nullptr);
     EXPECT_EQ(bar->Position(), 53);
 }
 
