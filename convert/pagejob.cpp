@@ -1,6 +1,7 @@
 #include "pagejob.h"
 
 #include "pagefile.h"
+#include "pagefolder.h"
 #include "pageguard.h"
 #include "pagewriter.h"
 #include "pathparts.h"
@@ -200,10 +201,12 @@ JobResult WriteToPageFile(int textFd, const struct stat &text, const PageJob &jo
                           const std::function<bool()> &waitTurn)
 {
     int error = 0;
-    if (job.CreateFolders && !MakeFolders(SplitPath(job.PagePath).Folder, error))
+    const PathParts place = SplitPath(job.PagePath);
+    if (job.CreateFolders && !MakeFolders(place.Folder, error))
         return Failure(kCannotCreatePage, job.PagePath, error);
+    PageFolder folder;
     PageFile page;
-    if (!page.Open(job.PagePath))
+    if (!folder.Open(place.Folder) || !page.Open(folder, place.Name))
         return Failure(kCannotCreatePage, job.PagePath, errno);
     const bool exists = page.Existing() != PageFile::Entry::None;
     if (exists && rules.NoClobber)
