@@ -1,9 +1,8 @@
+#include "appicon.h"
 #include "firstpaint.h"
 #include "morefont.h"
 #include "tapplication.h"
 #include "unit1.h"
-
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +27,7 @@ int main(int argc, char **argv)
 {
     try {
         TApplication application(argc, argv);
-        application.setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-marlune.png")));
+        application.setWindowIcon(ProgramWindowIcon());
         try {
             TForm1 form1;
             Form1 = &form1;
