@@ -5,7 +5,9 @@
 #include "tlabel.h"
 #include "vekbutton.h"
 #include "vekcombobox.h"
+#include "vekform.h"
 #include "veklistbox.h"
+#include "vekurllabel.h"
 
 #include <QDir>
 #include <QIcon>
