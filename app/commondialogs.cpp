@@ -4,7 +4,8 @@
 
 bool TOpenDialog::Execute(QWidget *owner)
 {
-    const std::optional<QStringList> chosen = DialogServices().OpenFiles(owner, DefaultExt, Filter);
+    const std::optional<QStringList> chosen =
+        DialogServices().OpenFiles(owner, FileName, DefaultExt, Filter);
     if (!chosen || chosen->isEmpty())
         return false;
     Files = *chosen;

@@ -1,4 +1,5 @@
 #include "filedrop.h"
+#include "appicon.h"
 #include "firstpaint.h"
 #include "morefont.h"
 #include "startuparguments.h"
@@ -7,7 +8,6 @@
 #include "veklistbox.h"
 
 #include <QFileInfo>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +91,7 @@ int main(int argc, char **argv)
             ParseStartupArguments(QCoreApplication::arguments().mid(1));
         if (const int status = AnswerWithoutWindow(arguments); status >= 0)
             return status;
-        application.setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-marlune.png")));
+        application.setWindowIcon(ProgramWindowIcon());
         try {
             TForm1 form1;
             Form1 = &form1;

@@ -1,6 +1,7 @@
 #include "unit1.h"
 
 #include "appcontrols.h"
+#include "appicon.h"
 #include "apptexts.h"
 #include "batchrun.h"
 #include "desktophandlers.h"
@@ -167,6 +168,7 @@ void TForm1::CreateWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     SetUpWindow(this, {43, 109, 720, 328}, kCaption);
+    setWindowIcon(ProgramWindowIcon());
 }
 
 void TForm1::CreateFrame()
@@ -196,7 +198,6 @@ void TForm1::CreateLabels()
     vekURLLabel1->SetFont(linkFont);
     vekURLLabel1->SetFontColor(clBlue);
     vekURLLabel1->SetCursor(crHandPoint);
-    vekURLLabel1->SetColor(kFrameColor); // the panel's colour, as a label that follows its parent
 }
 
 void TForm1::CreateButtons()

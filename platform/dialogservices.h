@@ -7,12 +7,15 @@
 
 #include <optional>
 
+class QFileDialog;
+class QUrl;
 class QWidget;
 
 // The buttons and icon of a plain message box.
 enum class TMessageBoxKind {
     OkCancel, // the text, the caption, OK and Cancel, no icon
     ErrorOk,  // an error icon and one OK button
+    Ok,       // the text, the caption and one OK button, no icon
 };
 
 // The modal dialogs and desktop services that window handlers call. The
@@ -23,8 +26,10 @@ class TDialogServices
 public:
     virtual ~TDialogServices() = default;
 
-    // Several existing files; nothing when the user cancels.
-    virtual std::optional<QStringList> OpenFiles(QWidget *owner, const QString &defaultExt,
+    // Several files, starting with fileName in the name field; a typed name
+    // need not exist. Nothing when the user cancels.
+    virtual std::optional<QStringList> OpenFiles(QWidget *owner, const QString &fileName,
+                                                 const QString &defaultExt,
                                                  const QString &filter) = 0;
     // A colour from the full colour dialog; nothing when the user cancels.
     virtual std::optional<TColor> ChooseColor(QWidget *owner, TColor initial) = 0;
@@ -39,6 +44,17 @@ public:
 // Qt's ("Text files (*.txt);;All (*.*)"); a bare extension such as ".txt"
 // is read as "*.txt". A filter without "|" is returned unchanged.
 QString QtFileFilter(const QString &filter);
+
+// The open dialog that OpenFiles runs: several files, fileName in the name
+// field, typed names accepted whether or not they exist, a name with a
+// wildcard applied as the filter.
+QFileDialog *NewOpenFilesDialog(QWidget *owner, const QString &fileName, const QString &defaultExt,
+                                const QString &filter);
+
+// What the desktop opens for an address as the shell would read it: blanks
+// around it ignored, an existing file as that file, a bare host name such as
+// "www.example.org" as a web address, an address with a scheme as it stands.
+QUrl DesktopAddress(const QString &fileOrUrl);
 
 // The services in use: the Qt implementation unless a test installed its own.
 TDialogServices &DialogServices();

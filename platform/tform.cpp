@@ -2,11 +2,29 @@
 
 #include "desktop.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWindow>
 
-TForm::TForm(QWidget *parent) : QDialog(parent) {}
+namespace {
+
+QPointer<TForm> mainForm;
+
+} // namespace
+
+TForm::TForm(QWidget *parent) : QDialog(parent)
+{
+    if (!parent && !mainForm) {
+        mainForm = this;
+        setWindowFlags(Qt::Window);
+    }
+}
+
+TForm *TForm::MainForm()
+{
+    return mainForm;
+}
 
 // Setting a result ends a modal run at once; a form shown normally only
 // records it.
@@ -23,6 +41,7 @@ int TForm::ShowModal()
     FModal = true;
     exec();
     FModal = false;
+    ReturnFocusTo(parentWidget() ? parentWidget()->window() : MainForm());
     return FModalResult;
 }
 
@@ -55,10 +74,35 @@ void TForm::SetMaxSize(int width, int height)
     setMaximumSize(width > 0 ? width : QWIDGETSIZE_MAX, height > 0 ? height : QWIDGETSIZE_MAX);
 }
 
+/*
+    Moving a window that is already mapped leaves Qt's idea of its position
+    behind under a window manager (mapToGlobal and system moves then start
+    from 0,0), so the position is applied while the form is still hidden.
+*/
+void TForm::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        ApplyPosition();
+        TieToMainForm();
+    }
+    QDialog::setVisible(visible);
+}
+
+// A window without a parent is transient for the main form, so the window
+// manager keeps it above that window and gives it no task-bar entry.
+void TForm::TieToMainForm()
+{
+    TForm *main = MainForm();
+    if (main == this || parentWidget() || !main || !main->windowHandle())
+        return;
+    create();
+    if (QWindow *window = windowHandle())
+        window->setTransientParent(main->windowHandle());
+}
+
 void TForm::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        ApplyPosition();
         if (FActiveControl)
             FActiveControl->setFocus(Qt::OtherFocusReason);
     }
@@ -120,4 +164,14 @@ void TForm::ApplyPosition()
 TForm *GetParentForm(QWidget *control)
 {
     return control ? qobject_cast<TForm *>(control->window()) : nullptr;
+}
+
+void ReturnFocusTo(QWidget *window)
+{
+    if (!window || !window->isVisible())
+        return;
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != window)
+        return;
+    window->activateWindow();
 }

@@ -31,7 +31,12 @@ class TForm : public QDialog
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 
 public:
+    // The first form created without a parent becomes the application's
+    // main form: a normal top-level window, transient for nothing.
     explicit TForm(QWidget *parent = nullptr);
+
+    // The application's main form, or null.
+    static TForm *MainForm();
 
     int ModalResult() const { return FModalResult; }
     // A non-zero result while the form runs modally ends its loop with it.
@@ -60,6 +65,9 @@ public:
     void SetMinSize(int width, int height);
     void SetMaxSize(int width, int height);
 
+    // Placed, and tied to the main form, before the native window is mapped.
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -68,6 +76,7 @@ protected:
 
 private:
     void ApplyPosition();
+    void TieToMainForm();
 
     int FModalResult = mrNone;
     bool FModal = false;
@@ -78,3 +87,7 @@ private:
 
 // The form that contains a control (its top-level TForm), or null.
 TForm *GetParentForm(QWidget *control);
+
+// Gives the keyboard focus back to a window after a modal window it opened
+// closed; without a window manager X would leave it on the root window.
+void ReturnFocusTo(QWidget *window);

@@ -1,5 +1,7 @@
 #include "vekdlg.h"
 
+#include "vekpublic.h"
+
 #include "bitmapresource.h"
 #include "dialogservices.h"
 #include "frminput.h"
@@ -83,7 +85,7 @@ void TvekDialog::SetUIStyle(TvekUIStyle value)
 {
     if (value == TvekUIStyle::Custom) {
         DialogServices().MessageBox(QString::fromLatin1(vekText::NoCustomStyle),
-                                    QApplication::applicationDisplayName());
+                                    QApplication::applicationDisplayName(), TMessageBoxKind::Ok);
         return;
     }
     FUIStyle = value;
@@ -179,7 +181,8 @@ void TvekMessageDialog::PlaceIcon(TfrmMsg *frm) const
     }
     frm->lbl->move(88, frm->lbl->y());
     const QImage picture = LoadBitmapResource(resource);
-    frm->Image1->setPixmap(QPixmap::fromImage(picture));
+    // See-through where the picture is clear, so any dialog colour shows.
+    frm->Image1->setPixmap(QPixmap::fromImage(MaskedImage(picture)));
     frm->Image1->resize(picture.size());
 }
 

@@ -166,7 +166,26 @@ void TvekListBox::ApplyLayout()
         setWrapping(false);
         setGridSize(QSize());
     }
+    ApplyHorizontalBarPolicy();
     doItemsLayout();
+}
+
+/*
+    A column runs down the whole client area while every item fits in the
+    columns in view, with no horizontal bar (the column is two pixels wider
+    than the client area, which alone would show one). From the first item
+    beyond them the bar shows and the columns stop above it.
+*/
+void TvekListBox::ApplyHorizontalBarPolicy()
+{
+    Qt::ScrollBarPolicy policy = Qt::ScrollBarAsNeeded;
+    if (FColumns > 0 && FItemHeight > 0) {
+        const int rows = std::max(1, contentsRect().height() / FItemHeight);
+        if (count() <= rows * FColumns)
+            policy = Qt::ScrollBarAlwaysOff;
+    }
+    if (horizontalScrollBarPolicy() != policy)
+        setHorizontalScrollBarPolicy(policy);
 }
 
 int TvekListBox::NativeThumbLength() const
@@ -247,6 +266,7 @@ void TvekListBox::ScrollFromBar()
 
 void TvekListBox::ItemsChanged()
 {
+    ApplyHorizontalBarPolicy();
     UpdateScrollState();
 }
 
@@ -283,6 +303,7 @@ void TvekListBox::resizeEvent(QResizeEvent *event)
     QListWidget::resizeEvent(event);
     if (FColumns > 0)
         setGridSize(QSize((width() + FColumns - 3) / FColumns, FItemHeight));
+    ApplyHorizontalBarPolicy();
     PlaceScrollBar();
 }
 

@@ -71,6 +71,7 @@ private:
     void ItemsChanged();
     void ApplySelectionMode();
     void ApplyLayout();
+    void ApplyHorizontalBarPolicy();
     // The length of the native bar's thumb in pixels.
     int NativeThumbLength() const;
 

@@ -34,11 +34,35 @@ void TvekURLLabel::SetAutoSize(bool value)
     AdjustBounds();
 }
 
+// With ParentColor the colour is the parent's own Color, or the background
+// it paints when it has none.
+TColor TvekURLLabel::Color() const
+{
+    const QWidget *parent = parentWidget();
+    if (!FParentColor || !parent)
+        return FColor;
+    bool ok = false;
+    const TColor color = parent->property("Color").toInt(&ok);
+    if (ok)
+        return color;
+    return FromQColor(parent->palette().color(parent->backgroundRole()));
+}
+
+// A colour of its own ends following the parent.
 void TvekURLLabel::SetColor(TColor value)
 {
-    if (FColor == value)
+    if (FColor == value && !FParentColor)
         return;
     FColor = value;
+    FParentColor = false;
+    UpdateBackground();
+}
+
+void TvekURLLabel::SetParentColor(bool value)
+{
+    if (FParentColor == value)
+        return;
+    FParentColor = value;
     UpdateBackground();
 }
 
@@ -151,10 +175,11 @@ void TvekURLLabel::changeEvent(QEvent *event)
         AdjustBounds();
 }
 
-// An opaque label fills its area with Color; a transparent one shows its parent.
+// A label with a colour of its own fills its area with it; one that follows
+// its parent, or a transparent one, shows the parent beneath.
 void TvekURLLabel::UpdateBackground()
 {
-    setAutoFillBackground(!FTransparent);
+    setAutoFillBackground(!FTransparent && !FParentColor);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
     setPalette(pal);

@@ -24,6 +24,7 @@ class TvekURLLabel : public QLabel, public TvekStyled
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
@@ -44,8 +45,11 @@ public:
     void SetCaption(const QString &value);
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
-    TColor Color() const { return FColor; }
+    // The background: the parent's colour until a colour of its own is set.
+    TColor Color() const;
     void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool value) { setEnabled(value); }
     bool Transparent() const { return FTransparent; }
@@ -95,6 +99,7 @@ private:
     bool FAutoSize = true;
     bool FTransparent = false;
     TColor FColor = clBtnFace;
+    bool FParentColor = true;
     // The left button went down here; a release inside clicks.
     bool FClicked = false;
 };

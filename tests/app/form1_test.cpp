@@ -5,11 +5,16 @@
 #include "tlabel.h"
 #include "vekbutton.h"
 #include "vekcombobox.h"
+#include "vekform.h"
 #include "veklistbox.h"
+#include "vekurllabel.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QTest>
+#include <QWindow>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -91,6 +96,7 @@ TEST_F(Form1Test, AddingFilesAppendsThemInOrderWithDuplicates)
     EXPECT_EQ(Items(form.vekListBox1), (QStringList{a, b, a}));
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("纯文本文件|.txt"));
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, QStringLiteral("*.txt")); // in the name field
     EXPECT_EQ(form.OpenDialog1.FileName, QStringLiteral("*.txt"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -289,4 +295,73 @@ TEST_F(Form1Test, AMissingTextStopsTheRunWithThePlainErrorBox)
     EXPECT_EQ(dialogs.messages[0].caption, kErrorCaption);
     EXPECT_TRUE(QFileInfo::exists(PagePath(a)));
     EXPECT_FALSE(QFileInfo::exists(PagePath(c)));
+}
+
+// The main window is the application's main window, a normal top-level
+// window; the text-size dialog is a dialog tied to it.
+TEST_F(Form1Test, MainWindowIsANormalWindowAndTheDialogIsTiedToIt)
+{
+    EXPECT_EQ(TForm::MainForm(), &form);
+    EXPECT_EQ(form.windowType(), Qt::Window);
+    EXPECT_EQ(morefont.windowType(), Qt::Dialog);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    morefont.show();
+    ASSERT_NE(morefont.windowHandle(), nullptr);
+    EXPECT_EQ(morefont.windowHandle()->transientParent(), form.windowHandle());
+    EXPECT_EQ(form.windowHandle()->transientParent(), nullptr);
+    morefont.hide();
+}
+
+// Task bars and title bars ask for 16, 32, 48 and more: each size has an
+// image of its own, and the small ones are drawn for their size, not the
+// large one scaled down.
+TEST_F(Form1Test, WindowIconHasAnImageForEverySize)
+{
+    const QIcon icon = form.windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    const QImage large = icon.pixmap(QSize(256, 256)).toImage();
+    ASSERT_EQ(large.size(), QSize(256, 256));
+    for (int side : {16, 24, 32}) {
+        const QImage small =
+            icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(small.size(), QSize(side, side));
+        const QImage scaled =
+            large.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
+        int different = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const QRgb a = small.pixel(x, y), b = scaled.pixel(x, y);
+                if (std::abs(qAlpha(a) - qAlpha(b)) > 60 || std::abs(qGray(a) - qGray(b)) > 60)
+                    ++different;
+            }
+        EXPECT_GT(different, side) << side << " looks like the large image scaled";
+        // Drawn on the pixel grid: its edges are whole pixels, opaque or clear.
+        int partial = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const int alpha = qAlpha(small.pixel(x, y));
+                partial += alpha > 0 && alpha < 255;
+            }
+        EXPECT_LT(partial, side) << side;
+    }
+}
+
+// The link label shows the panel's colour, not a lighter button-face box.
+TEST_F(Form1Test, LinkLabelShowsThePanelColour)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_TRUE(form.vekURLLabel1->ParentColor());
+    const QImage panel = form.vekForm1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect area = form.vekURLLabel1->geometry();
+    int lighter = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            lighter += panel.pixel(x, y) == qRgb(0xEF, 0xEF, 0xEF);
+    EXPECT_EQ(lighter, 0);
+    EXPECT_EQ(panel.pixel(area.right(), area.bottom()), qRgb(0xE8, 0xE8, 0xE8));
 }

@@ -32,6 +32,7 @@ public:
     {
         QString defaultExt;
         QString filter;
+        QString fileName; // shown in the name field
     };
 
     ScriptedDialogServices() { SetDialogServices(this); }
@@ -51,10 +52,10 @@ public:
     std::vector<Message> messages;
     QStringList opened;
 
-    std::optional<QStringList> OpenFiles(QWidget *, const QString &defaultExt,
-                                         const QString &filter) override
+    std::optional<QStringList> OpenFiles(QWidget *, const QString &fileName,
+                                         const QString &defaultExt, const QString &filter) override
     {
-        fileRequests.push_back({defaultExt, filter});
+        fileRequests.push_back({defaultExt, filter, fileName});
         return Next(files, std::optional<QStringList>());
     }
 

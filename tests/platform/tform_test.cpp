@@ -3,6 +3,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -138,4 +139,69 @@ TEST(TForm, ParentFormIsTheTopLevelForm)
     QWidget loose;
     EXPECT_EQ(GetParentForm(&loose), nullptr);
     EXPECT_EQ(GetParentForm(nullptr), nullptr);
+}
+
+namespace {
+
+// Records where the form and its native window stand when the form is shown.
+class TShowProbe : public QObject
+{
+public:
+    QPoint formPos;
+    QPoint windowPos;
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !seen) {
+            auto *form = static_cast<TForm *>(watched);
+            seen = true;
+            formPos = form->pos();
+            windowPos = form->windowHandle() ? form->windowHandle()->position() : QPoint(-1, -1);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// A centred form is placed while it is still hidden: when the native window
+// appears it already stands at its place, so Qt's idea of its position and
+// the window system's agree (a move after mapping breaks caption drags under
+// a window manager).
+TEST(TForm, PlacedBeforeItIsShown)
+{
+    TForm form;
+    form.setWindowFlags(form.windowFlags() | Qt::FramelessWindowHint); // as a skinned window
+    form.resize(334, 169);
+    form.SetPosition(TPosition::poScreenCenter);
+    TShowProbe probe;
+    form.installEventFilter(&probe);
+    form.show();
+    const QRect area = GetWorkArea(form.geometry().center());
+    const QPoint centred(area.x() + (area.width() - 334) / 2, area.y() + (area.height() - 169) / 2);
+    ASSERT_TRUE(probe.seen);
+    EXPECT_EQ(probe.formPos, centred);
+    EXPECT_EQ(probe.windowPos, centred) << probe.windowPos.x() << "," << probe.windowPos.y();
+    EXPECT_EQ(form.pos(), centred);
+    form.hide();
+}
+
+// The first form without a parent is the main form, a normal window; a later
+// one is a dialog, transient for the main form once shown.
+TEST(TForm, FirstParentlessFormIsTheMainForm)
+{
+    if (TForm::MainForm())
+        GTEST_SKIP() << "a main form already exists";
+    TForm main;
+    TForm dialog;
+    EXPECT_EQ(TForm::MainForm(), &main);
+    EXPECT_EQ(main.windowType(), Qt::Window);
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+    main.show();
+    dialog.show();
+    ASSERT_NE(dialog.windowHandle(), nullptr);
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), main.windowHandle());
+    EXPECT_EQ(main.windowHandle()->transientParent(), nullptr);
 }

@@ -228,4 +228,73 @@ TEST(FixedNameBitmaps, UnknownNameRaisesResourceNotFound)
     }
 }
 
+// The WinXP bar is lit like the rest of the style: a light top edge and a
+// bright band over a body that darkens downwards, and a highlight at the
+// left end; its buttons run from a light top to a deep bottom.
+TEST(StyleLooks, WinXPTitleHasGradientAndHighlight)
+{
+    const QImage left = LoadBitmapResource("WINXP_TITLE_LEFT");
+    const QImage client = LoadBitmapResource("WINXP_TITLE_CLIENT");
+    auto green = [](const QImage &image, int x, int y) { return qGreen(image.pixel(x, y)); };
+    EXPECT_GT(green(client, 5, 0), green(client, 5, 14) + 60);      // the top edge
+    EXPECT_GT(green(client, 5, 3), green(client, 5, 14) + 30);      // the bright band
+    EXPECT_GT(green(client, 5, 14), green(client, 5, 27) + 15);     // darker below
+    EXPECT_GT(green(left, 4, 6), green(client, 4, 6) + 15);         // the highlight at the left
+    EXPECT_EQ(left.pixel(left.width() - 1, 6), client.pixel(0, 6)); // no seam
+    for (const char *name : {"WINXP_TITLEBTN_CLOSE_NORMAL", "WINXP_TITLEBTN_MIN_NORMAL",
+                             "WINXP_TITLEBTN_MAX_MOUSEON", "WINXP_TITLEBTN_RST_NORMAL"}) {
+        const QImage button = LoadBitmapResource(name);
+        const int mid = button.width() / 2;
+        // Face rows just inside the border, left of the glyph.
+        EXPECT_GT(green(button, 3, 3), green(button, 3, button.height() - 4) + 50) << name;
+        EXPECT_GT(green(button, 3, 4), green(button, 3, 10)) << name;
+        EXPECT_NE(button.pixel(mid, 3), button.pixel(mid, button.height() - 4)) << name;
+    }
+}
+
+// Protein's title buttons: a disc with two clear columns at the right, so
+// the close button keeps off the window's edge, and a rim without light
+// fringes on the dark plate.
+TEST(StyleLooks, ProteinTitleButtonsHaveMarginAndCleanRim)
+{
+    for (const char *kind : {"CLOSE", "MAX", "MIN", "HELP"})
+        for (const char *state : {"NORMAL", "MOUSEON", "MOUSEDOWN"}) {
+            const std::string name = std::string("PROTEIN_TITLEBTN_") + kind + "_" + state;
+            const QImage button = LoadBitmapResource(QString::fromStdString(name));
+            const int w = button.width(), h = button.height();
+            for (int y = 0; y < h; ++y)
+                for (int x = w - 2; x < w; ++x)
+                    EXPECT_EQ(button.pixel(x, y), kFuchsia) << name << " at " << x << "," << y;
+            int rim = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const QRgb p = button.pixel(x, y);
+                    if (p == kFuchsia)
+                        continue;
+                    const bool edge =
+                        x == 0 || y == 0 || x == w - 1 || y == h - 1 ||
+                        button.pixel(x - 1, y) == kFuchsia || button.pixel(x + 1, y) == kFuchsia ||
+                        button.pixel(x, y - 1) == kFuchsia || button.pixel(x, y + 1) == kFuchsia;
+                    if (!edge)
+                        continue;
+                    ++rim;
+                    EXPECT_LT(qGray(p), 180) << name << " rim at " << x << "," << y;
+                }
+            EXPECT_GT(rim, 20) << name;
+        }
+}
+
+// The message icons are see-through around the drawing.
+TEST(StyleLooks, MessageIconsAreClearAroundTheDrawing)
+{
+    for (const char *name :
+         {"MSGDLG_WARNING", "MSGDLG_ERROR", "MSGDLG_INFORMATION", "MSGDLG_QUESTION"}) {
+        const QImage icon = LoadBitmapResource(name);
+        for (QPoint corner : {QPoint(0, 0), QPoint(41, 0), QPoint(0, 41), QPoint(41, 41)})
+            EXPECT_EQ(icon.pixel(corner), kFuchsia)
+                << name << " at " << corner.x() << "," << corner.y();
+        EXPECT_NE(icon.pixel(21, 21), kFuchsia) << name;
+    }
+}
+
 } // namespace

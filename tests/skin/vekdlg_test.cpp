@@ -12,6 +12,8 @@
 #include "vekbutton.h"
 #include "vekdlg.h"
 #include "vekform.h"
+#include "vekpublic.h"
+#include "vekthemes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -163,7 +165,8 @@ TEST(VekMessageDialog, WorkedExampleInformationOneLine)
     EXPECT_TRUE(s.imageVisible);
     EXPECT_EQ(s.image, QRect(24, 64, 42, 42));
     EXPECT_EQ(s.picture.convertToFormat(QImage::Format_RGB32),
-              LoadBitmapResource(QStringLiteral("MSGDLG_INFORMATION")));
+              MaskedImage(LoadBitmapResource(QStringLiteral("MSGDLG_INFORMATION")))
+                  .convertToFormat(QImage::Format_RGB32));
     ASSERT_EQ(s.buttons.size(), 1u);
     EXPECT_EQ(s.buttons[0].rect, QRect(237, 124, 73, 25));
     EXPECT_EQ(s.buttons[0].caption, QStringLiteral("OK"));
@@ -437,7 +440,8 @@ TEST(VekMsgDlg, ConfirmationShowsQuestionIconAndOneOk)
     ASSERT_TRUE(s.found);
     EXPECT_TRUE(s.imageVisible);
     EXPECT_EQ(s.picture.convertToFormat(QImage::Format_RGB32),
-              LoadBitmapResource(QStringLiteral("MSGDLG_QUESTION")));
+              MaskedImage(LoadBitmapResource(QStringLiteral("MSGDLG_QUESTION")))
+                  .convertToFormat(QImage::Format_RGB32));
     ASSERT_EQ(s.buttons.size(), 1u);
     EXPECT_EQ(s.buttons[0].caption, QStringLiteral("OK"));
     EXPECT_EQ(s.caption, QStringLiteral("vekDialog"));
@@ -466,7 +470,8 @@ TEST(VekMsgDlg, KindsMapToIcons)
         EXPECT_EQ(s.imageVisible, c.resource != nullptr) << int(c.type);
         if (c.resource) {
             EXPECT_EQ(s.picture.convertToFormat(QImage::Format_RGB32),
-                      LoadBitmapResource(QString::fromLatin1(c.resource)));
+                      MaskedImage(LoadBitmapResource(QString::fromLatin1(c.resource)))
+                          .convertToFormat(QImage::Format_RGB32));
         } else {
             EXPECT_EQ(s.window.width(), 270);
         }
@@ -486,6 +491,35 @@ TEST(VekDialog, CustomStyleRefused)
         EXPECT_EQ(dialog->UIStyle(), TvekUIStyle::Protein);
         ASSERT_EQ(boxes.messages.size(), 1u);
         EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Sorry, can't be custom style"));
+        // The framework's plain message: one OK button, no Cancel.
+        EXPECT_EQ(boxes.messages[0].kind, TMessageBoxKind::Ok);
+    }
+}
+
+// The icons are see-through where the picture is clear: on a WinXP dialog
+// the corners of the icon show the dialog's colour, not a grey square.
+TEST(VekMessageDialog, IconShowsTheDialogColourAroundIt)
+{
+    // The styles whose panel is one plain colour.
+    for (TvekUIStyle style : {TvekUIStyle::WinXP, TvekUIStyle::DeepBlue, TvekUIStyle::BlueGlass}) {
+        TvekMessageDialog dialog;
+        dialog.SetUIStyle(style);
+        dialog.SetIconType(TvekIconType::vekInformation);
+        QImage frame;
+        QRect icon;
+        RunModal<TfrmMsg>([&] { return dialog.ShowModal(); },
+                          [&](TfrmMsg *frm) {
+                              frame = frm->vekForm1->grab().toImage().convertToFormat(
+                                  QImage::Format_RGB32);
+                              icon = frm->Image1->geometry();
+                              frm->close();
+                          });
+        ASSERT_FALSE(frame.isNull());
+        const QRgb colour = ToQColor(ColorToRGB(GetThemeColor(style, TvekThemeElement::FormColor))).rgb();
+        for (QPoint corner : {icon.topLeft(), icon.topRight(), icon.bottomLeft()})
+            EXPECT_EQ(frame.pixel(corner), colour)
+                << int(style) << " at " << corner.x() << "," << corner.y();
+        EXPECT_NE(frame.pixel(icon.center()), colour);
     }
 }
 

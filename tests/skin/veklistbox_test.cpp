@@ -112,6 +112,38 @@ TEST_F(ListBoxTest, OneColumnFlowsIntoFurtherColumns)
     EXPECT_EQ(Native()->maximum(), 0);
 }
 
+// The program's list: one column of eight 13-pixel rows down the whole
+// 105-pixel client area and no horizontal bar while the items fit; the bar
+// from the ninth item on, and gone again when the list is back to eight.
+TEST_F(ListBoxTest, OneColumnHoldsEightRowsWithoutAHorizontalBar)
+{
+    list->setGeometry(22, 44, 674, 109);
+    list->SetColumns(1);
+    for (int n = 1; n <= 12; ++n) {
+        list->addItem(QString::number(n));
+        QApplication::processEvents();
+        const bool fits = n <= 8;
+        EXPECT_EQ(list->horizontalScrollBar()->isVisible(), !fits) << n << " items";
+        if (!fits)
+            continue;
+        EXPECT_EQ(list->viewport()->height(), 105) << n << " items";
+        const QRect first = list->visualItemRect(list->item(0));
+        const QRect last = list->visualItemRect(list->item(n - 1));
+        EXPECT_EQ(last.left(), first.left()) << n << " items";
+        EXPECT_EQ(last.top() - first.top(), 13 * (n - 1)) << n << " items";
+    }
+    // The ninth item stands in a further column, 672 pixels on.
+    EXPECT_EQ(list->visualItemRect(list->item(8)).left() -
+                  list->visualItemRect(list->item(0)).left(),
+              672);
+    for (int n = 12; n > 8; --n)
+        delete list->takeItem(n - 1);
+    QApplication::processEvents();
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list->visualItemRect(list->item(7)).top() - list->visualItemRect(list->item(0)).top(),
+              7 * 13);
+}
+
 TEST_F(ListBoxTest, BorderRingsOverTheList)
 {
     list->SetBorderColor(clRed);

@@ -2,6 +2,7 @@
 #include "buttontestsupport.h"
 
 #include "scripteddialogservices.h"
+#include "vekform.h"
 #include "vekurllabel.h"
 
 #include <QTest>
@@ -134,3 +135,32 @@ TEST_F(URLLabelTest, AutoSizeFollowsTheCaption)
 }
 
 } // namespace
+
+// Until it is given a colour of its own the label shows its parent's colour:
+// on a skinned panel of E8E8E8 no lighter button-face box stands around it.
+TEST(URLLabelColour, FollowsTheParentUntilGivenAColour)
+{
+    auto form = MakeHostForm();
+    auto *frame = new TvekForm(form.get());
+    frame->SetUIStyle(TvekUIStyle::DeepBlue);
+    auto *label = new TvekURLLabel(frame);
+    label->SetFont(CrispFont());
+    label->SetAutoSize(false);
+    label->setGeometry(40, 60, 120, 13);
+    label->SetCaption("Home");
+    label->show();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(label->ParentColor());
+    EXPECT_EQ(label->Color(), TColor(0x00E8E8E8));
+    const QRect area = label->geometry();
+    const QImage panel = Grab(frame);
+    EXPECT_FALSE(HasPixel(panel, area, Rgb(0xEF, 0xEF, 0xEF)));
+    EXPECT_EQ(PixelAt(panel, area.right() - 1, area.center().y()), Rgb(0xE8, 0xE8, 0xE8));
+
+    label->SetColor(clWhite);
+    QApplication::processEvents();
+    EXPECT_FALSE(label->ParentColor());
+    EXPECT_EQ(label->Color(), clWhite);
+    EXPECT_EQ(PixelAt(Grab(frame), area.right() - 1, area.center().y()), Rgb(255, 255, 255));
+}

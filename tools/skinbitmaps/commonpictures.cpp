@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <vector>
+
 QImage FormBackground(const StylePalette &s)
 {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -51,7 +53,8 @@ QImage MacComboBoxButton()
     return Opaque(canvas, QColor(231, 231, 231));
 }
 
-// Message icons stand on the message window's client colour.
+// The colour the message icons' soft edges are blended with: DeepBlue's
+// dialog colour, close to every style's.
 static const QColor kDialogColour(232, 232, 232);
 
 static void Shadow(QPainter &p, const QPainterPath &shape)
@@ -124,7 +127,8 @@ QImage MessageDialogIcon(MessageIcon icon)
         break;
     }
     p.end();
-    return Opaque(canvas, kDialogColour);
+    // See-through around the drawing, so the icon lies on any dialog colour.
+    return Keyed(canvas, kDialogColour);
 }
 
 QImage MenuChecked()
@@ -136,8 +140,109 @@ QImage MenuChecked()
     return Keyed(canvas, Qt::white);
 }
 
+namespace {
+
+// The emblem drawn for one small size on the pixel grid: the page with its
+// fold, a few lines of text and the markup badge, each edge on a whole pixel.
+struct PixelEmblem
+{
+    int side;
+    QPolygon page; // outline, clockwise from the top-left corner
+    QPolygon fold;
+    std::vector<QLine> text;
+    QRect badge;
+    std::vector<QLine> glyph; // "</>" in white; "<>" at 16 pixels
+    int glyphWidth;
+};
+
+const PixelEmblem &PixelEmblemFor(int side)
+{
+    static const PixelEmblem emblems[] = {
+        {16,
+         QPolygon({{1, 0}, {8, 0}, {11, 3}, {11, 14}, {1, 14}}),
+         QPolygon({{8, 0}, {8, 3}, {11, 3}}),
+         {{3, 4, 7, 4}, {3, 6, 8, 6}, {3, 8, 4, 8}, {3, 10, 4, 10}},
+         QRect(6, 8, 10, 8),
+         {{9, 10, 8, 11}, {8, 12, 9, 13}, {12, 10, 13, 11}, {13, 12, 12, 13}},
+         1},
+        {24,
+         QPolygon({{2, 0}, {12, 0}, {17, 5}, {17, 22}, {2, 22}}),
+         QPolygon({{12, 0}, {12, 5}, {17, 5}}),
+         {{4, 5, 10, 5}, {4, 8, 13, 8}, {4, 11, 11, 11}, {4, 14, 7, 14}, {4, 17, 6, 17}},
+         QRect(9, 12, 15, 12),
+         {{13, 15, 11, 17}, {11, 17, 13, 19}, {17, 15, 15, 19}, {19, 15, 21, 17}, {21, 17, 19, 19}},
+         1},
+        {32,
+         QPolygon({{3, 1}, {17, 1}, {23, 7}, {23, 30}, {3, 30}}),
+         QPolygon({{17, 1}, {17, 7}, {23, 7}}),
+         {{6, 7, 13, 7},
+          {6, 10, 17, 10},
+          {6, 13, 15, 13},
+          {6, 16, 9, 16},
+          {6, 19, 9, 19},
+          {6, 22, 9, 22}},
+         QRect(12, 16, 20, 16),
+         {{17, 20, 14, 23}, {14, 23, 17, 26}, {23, 19, 20, 27}, {26, 20, 29, 23}, {29, 23, 26, 26}},
+         2},
+    };
+    for (const PixelEmblem &e : emblems)
+        if (e.side == side)
+            return e;
+    return emblems[2];
+}
+
+void PaintPixelEmblem(QPainter &p, const PixelEmblem &e)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor ink(74, 92, 122);
+    QLinearGradient paper(0, 0, 0, e.side);
+    paper.setColorAt(0, QColor(255, 255, 255));
+    paper.setColorAt(1, QColor(222, 230, 242));
+    p.setPen(ink);
+    p.setBrush(paper);
+    p.drawPolygon(e.page);
+    p.setBrush(QColor(196, 208, 226));
+    p.drawPolygon(e.fold);
+    p.setPen(QColor(132, 146, 170));
+    for (const QLine &line : e.text)
+        p.drawLine(line);
+
+    // The badge: a navy block with its corner pixels left out.
+    const QRect b = e.badge;
+    QLinearGradient navy(0, b.top(), 0, b.bottom());
+    navy.setColorAt(0, QColor(58, 104, 190));
+    navy.setColorAt(1, QColor(20, 46, 110));
+    p.setPen(QColor(14, 32, 80));
+    p.setBrush(navy);
+    p.drawRect(b.adjusted(0, 0, -1, -1));
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    for (QPoint corner : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight()})
+        p.fillRect(QRect(corner, QSize(1, 1)), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The two-pixel glyph of the larger size is smoothed; one-pixel ones stay crisp.
+    p.setRenderHint(QPainter::Antialiasing, e.glyphWidth > 1);
+    p.setPen(QPen(Qt::white, e.glyphWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (const QLine &line : e.glyph)
+        p.drawLine(e.glyphWidth > 1 ? QLineF(line).translated(0.5, 0.5) : QLineF(line));
+    p.restore();
+}
+
+QImage PixelIcon(int side)
+{
+    QImage image = NewCanvas(side, side);
+    QPainter p(&image);
+    PaintPixelEmblem(p, PixelEmblemFor(side));
+    p.end();
+    return image;
+}
+
+} // namespace
+
 QImage ProgramIcon(int side)
 {
+    if (side <= 32)
+        return PixelIcon(side).convertToFormat(QImage::Format_ARGB32);
     QImage image = NewCanvas(side, side);
     QPainter p(&image);
     PaintEmblem(p, QRectF(0, 0, side, side));
@@ -149,9 +254,5 @@ QImage MainIcon()
 {
     // Loaded like every skin picture, so see-through by fuchsia; its edges
     // blend with the navy title bar it is drawn on.
-    QImage canvas = NewCanvas(32, 32);
-    QPainter p(&canvas);
-    PaintEmblem(p, QRectF(0, 0, 32, 32));
-    p.end();
-    return Keyed(canvas, QColor(40, 70, 132));
+    return Keyed(PixelIcon(32), QColor(40, 70, 132));
 }

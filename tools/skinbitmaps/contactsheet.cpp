@@ -1,5 +1,7 @@
 #include "contactsheet.h"
 
+#include "pictures.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -299,6 +301,9 @@ QImage CommonContactSheet(const std::vector<NamedPicture> &pictures, const QImag
     std::vector<Cell> cells;
     for (const NamedPicture &np : pictures)
         cells.push_back({np.name, np.image});
+    // The small sizes are drawn for their size, not scaled down.
+    for (int side : {16, 24, 32, 48})
+        cells.push_back({QStringLiteral("icon %1x%1").arg(side), ProgramIcon(side)});
     cells.push_back({"icons/quorvel-marlune.png", largeIcon});
     return Sheet("Common bitmaps",
                  "Menu check mark, message icons and the program icon; fuchsia is see-through.",

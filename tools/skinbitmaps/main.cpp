@@ -4,6 +4,7 @@
 //   gen_skin_bitmaps [SOURCE_DIR]
 //
 // writes SOURCE_DIR/resources/bitmaps/NAME.png, SOURCE_DIR/resources/icons/
+// (hicolor/<N>x<N>/apps/org.quorvel.Marlune.png for every icon size)
 // and SOURCE_DIR/docs/skins/<style>.png. SOURCE_DIR defaults to the source
 // tree the tool was built from.
 
@@ -67,6 +68,11 @@ int main(int argc, char **argv)
     saveAll(common);
     const QImage largeIcon = ProgramIcon(256);
     ok = Save(largeIcon, icons.filePath("quorvel-marlune.png")) && ok;
+    for (int side : kProgramIconSizes) {
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(side);
+        ok = icons.mkpath(folder) &&
+             Save(ProgramIcon(side), icons.filePath(folder + "/org.quorvel.Marlune.png")) && ok;
+    }
     ok = Save(CommonContactSheet(common, largeIcon), sheets.filePath("common.png")) && ok;
     QTextStream(stdout) << count << " bitmaps written to " << bitmaps.path() << '\n';
     return ok ? 0 : 1;

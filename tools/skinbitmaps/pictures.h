@@ -35,5 +35,8 @@ enum class MessageIcon { Warning, Error, Information, Question };
 QImage MessageDialogIcon(MessageIcon icon);
 QImage MenuChecked();
 QImage MainIcon(); // 32 x 32, the title bar's application icon
-// The desktop icon: with an alpha channel, unlike the skin pictures.
+// The desktop icon at one of its sizes, with an alpha channel unlike the skin
+// pictures: 16, 24 and 32 drawn on the pixel grid, larger sizes smooth.
 QImage ProgramIcon(int side);
+// The sizes the desktop icon is drawn at.
+inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};

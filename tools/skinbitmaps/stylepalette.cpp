@@ -215,26 +215,31 @@ static StylePalette WinXP()
     s.titleLeft = {35, 29};
     s.titleClient = {37, 29};
     s.titleRight = {35, 29};
-    s.titleStops = Stops({{0, C(96, 160, 255)},
-                          {0.05, C(44, 124, 250)},
-                          {0.14, C(8, 96, 240)},
-                          {0.32, C(0, 84, 227)},
-                          {0.75, C(0, 80, 222)},
-                          {0.88, C(0, 74, 212)},
-                          {0.95, C(0, 64, 192)},
-                          {1.0, C(0, 50, 166)}});
+    // A light top edge, a bright band that fades into the body, the body
+    // darkening towards a deep lower edge.
+    s.titleStops = Stops({{0, C(142, 194, 255)},
+                          {0.04, C(92, 160, 255)},
+                          {0.1, C(54, 132, 255)},
+                          {0.2, C(26, 108, 246)},
+                          {0.34, C(10, 92, 236)},
+                          {0.55, C(2, 82, 224)},
+                          {0.75, C(0, 74, 212)},
+                          {0.88, C(0, 64, 196)},
+                          {0.95, C(0, 52, 172)},
+                          {1.0, C(0, 38, 138)}});
     s.titleButton = 21;
     s.titleButtonTop = 5;
     s.titleLeftOffset = 2;
     s.titleRightOffset = -2;
     s.titleButtonsKeyed = false;
     s.titleButtonRadius = 3;
-    s.titleButtonFace = {Flat(C(255, 255, 255), C(84, 148, 255), C(22, 88, 232), 0.35),
-                         Flat(C(255, 255, 255), C(128, 180, 255), C(52, 122, 252), 0.45),
-                         Flat(C(236, 240, 255), C(10, 58, 178), C(40, 100, 222))};
-    s.closeButtonFace = {Flat(C(255, 255, 255), C(236, 128, 88), C(200, 62, 22), 0.35),
-                         Flat(C(255, 255, 255), C(252, 158, 118), C(226, 92, 50), 0.45),
-                         Flat(C(255, 236, 230), C(156, 38, 8), C(200, 70, 30))};
+    // Glossy faces that run from a light top to a deep bottom, as the bar does.
+    s.titleButtonFace = {Flat(C(255, 255, 255), C(120, 178, 255), C(12, 72, 222), 0.6),
+                         Flat(C(255, 255, 255), C(164, 208, 255), C(40, 116, 252), 0.7),
+                         Flat(C(224, 232, 255), C(6, 46, 156), C(42, 102, 224), 0.15)};
+    s.closeButtonFace = {Flat(C(255, 255, 255), C(248, 160, 120), C(196, 56, 18), 0.6),
+                         Flat(C(255, 255, 255), C(255, 190, 150), C(228, 90, 46), 0.7),
+                         Flat(C(255, 232, 224), C(148, 34, 6), C(204, 72, 30), 0.15)};
     s.titleGlyph = {C(255, 255, 255), C(255, 255, 255), C(255, 255, 255)};
     s.closeGlyph = C(255, 255, 255);
 
@@ -296,6 +301,11 @@ static StylePalette Protein()
     s.titleLeftOffset = 0;
     s.titleRightOffset = 0;
     s.titleButtonsKeyed = true;
+    // A 16-pixel disc with two clear columns at the right.
+    s.titleButtonFrame = QRectF(0.5, 1.5, 16, 16);
+    // Between the graphite plate and the silver bar: the buttons lie on
+    // either, by the window's width.
+    s.titleButtonEdge = C(150, 158, 170);
     s.titleButtonRadius = 9.5;
     s.titleButtonFace = {Flat(C(122, 130, 142), C(255, 255, 255), C(208, 212, 219), 0.6),
                          Flat(C(82, 124, 192), C(255, 255, 255), C(194, 214, 244), 0.65),

@@ -47,6 +47,14 @@ struct StylePalette
     int titleButtonTop; // y of the buttons in the bar
     int titleLeftOffset, titleRightOffset;
     bool titleButtonsKeyed;
+    // Where a keyed button's face lies in its picture; empty: the whole
+    // picture. A face inset from the right keeps the last button off the
+    // window's edge.
+    QRectF titleButtonFrame;
+    // Keyed buttons: the colour their soft rim is blended with, for a bar
+    // whose colour under the buttons depends on the window's width; invalid:
+    // the bar's plain rows.
+    QColor titleButtonEdge;
     double titleButtonRadius;
     std::array<Face, 3> titleButtonFace;
     std::array<Face, 3> closeButtonFace;

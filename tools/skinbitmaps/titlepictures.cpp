@@ -66,11 +66,17 @@ static void Decorate(QPainter &p, const StylePalette &s, TitlePart part, int w, 
             Sheen(p, QRectF(0, 1, w, 15), w, 0, 55);
         break;
     case Look::WinXP:
-        // Light along the rounded top corners and down the outer edges.
-        if (part == TitlePart::Left)
-            p.fillRect(QRectF(0, 3, 1, h - 3), QColor(255, 255, 255, 60));
+        // A highlight from the left end fading into the bar, light along the
+        // rounded top corners and down the outer edges.
+        if (part == TitlePart::Left) {
+            // Fading downwards too, so it leaves no edge across the bar.
+            const int rows = h / 2;
+            for (int y = 1; y < rows; ++y)
+                Sheen(p, QRectF(0, y, w, 1), 0, w - 1, 80 * (rows - y) / rows);
+            p.fillRect(QRectF(0, 3, 1, h - 3), QColor(255, 255, 255, 90));
+        }
         if (part == TitlePart::Right)
-            p.fillRect(QRectF(w - 1, 3, 1, h - 3), QColor(0, 0, 60, 70));
+            p.fillRect(QRectF(w - 1, 3, 1, h - 3), QColor(0, 0, 60, 90));
         break;
     case Look::MacOS:
     case Look::DeepBlue:
@@ -159,8 +165,9 @@ QImage TitleButton(const StylePalette &s, TitleButtonKind kind, State state)
     if (kind == TitleButtonKind::ControlBox) {
         PaintControlBox(p, s, state, side);
     } else {
-        const QRectF r =
-            s.titleButtonsKeyed ? QRectF(0.5, 0.5, side - 1, side - 1) : QRectF(0, 0, side, side);
+        const QRectF r = !s.titleButtonFrame.isEmpty() ? s.titleButtonFrame
+                         : s.titleButtonsKeyed         ? QRectF(0.5, 0.5, side - 1, side - 1)
+                                                       : QRectF(0, 0, side, side);
         PaintFace(p, r, s.titleButtonRadius, ButtonFace(s, kind, state));
         const QColor glyph =
             kind == TitleButtonKind::Close && state != Normal ? s.closeGlyph : s.titleGlyph[state];
@@ -185,5 +192,8 @@ QImage TitleButton(const StylePalette &s, TitleButtonKind kind, State state)
             : TitleRows(s, side, s.titleLeft.height()).copy(0, s.titleButtonTop, side, side);
     // Masked buttons are keyed by their bottom-left pixel; opaque ones carry
     // the bar behind them.
-    return s.titleButtonsKeyed ? KeyedOver(canvas, under) : OpaqueOver(canvas, under);
+    if (!s.titleButtonsKeyed)
+        return OpaqueOver(canvas, under);
+    return s.titleButtonEdge.isValid() ? Keyed(canvas, s.titleButtonEdge)
+                                       : KeyedOver(canvas, under);
 }
