@@ -2,6 +2,7 @@
 #include "morefont.h"
 #include "tapplication.h"
 #include "unit1.h"
+#include "vekaccessibility.h"
 
 #include <QIcon>
 
@@ -29,6 +30,7 @@ int main(int argc, char **argv)
     try {
         TApplication application(argc, argv);
         application.setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-marlune.png")));
+        InstallVekAccessibility();
         try {
             TForm1 form1;
             Form1 = &form1;

@@ -1,5 +1,7 @@
 #include "tlabel.h"
 
+#include "vekaccessiblesupport.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -10,6 +12,7 @@ void TLabel::SetCaption(const QString &value)
     if (FCaption == value)
         return;
     FCaption = value;
+    VekNotifyNameChanged(this);
     update();
 }
 

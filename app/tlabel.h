@@ -2,6 +2,7 @@
 
 #include "tcolor.h"
 
+#include <QPointer>
 #include <QWidget>
 
 // The framework's label: one line of text drawn at its top left in its font
@@ -14,6 +15,7 @@ class TLabel : public QWidget
     Q_PROPERTY(int Color READ Color WRITE SetColor)
     Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(QWidget *FocusControl READ FocusControl WRITE SetFocusControl)
 
 public:
     explicit TLabel(QWidget *parent = nullptr);
@@ -28,6 +30,10 @@ public:
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool value);
 
+    // The control this label names, for assistive technology.
+    QWidget *FocusControl() const { return FFocusControl; }
+    void SetFocusControl(QWidget *value) { FFocusControl = value; }
+
     // The text colour (the font's colour).
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor value);
@@ -41,4 +47,5 @@ private:
     TColor FColor = clBtnFace;
     TColor FFontColor = clWindowText;
     bool FParentColor = true;
+    QPointer<QWidget> FFocusControl;
 };

@@ -2,6 +2,7 @@
 
 #include "bitmapresource.h"
 #include "tform.h"
+#include "vekaccessiblesupport.h"
 #include "vekpublic.h"
 
 #include <QAction>
@@ -192,6 +193,7 @@ void TvekCustomButton::SetCaption(const QString &value)
     FCaption = value;
     UpdateAccelerator();
     CaptionChanged();
+    VekNotifyNameChanged(this);
     Invalidate();
 }
 
@@ -1037,6 +1039,7 @@ void TvekCustomButtonEx::SetChecked(bool value)
         return;
     FChecked = value;
     CheckStateChanged();
+    VekNotifyCheckedChanged(this);
     Invalidate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "bitmapresource.h"
 #include "dialogservices.h"
+#include "vekaccessiblesupport.h"
 #include "vekpublic.h"
 
 #include <QApplication>
@@ -409,8 +410,10 @@ QString TvekForm::Caption() const
 void TvekForm::SetCaption(const QString &value)
 {
     FTitleBar->SetCaption(value);
-    if (FHost)
+    if (FHost && FHost->windowTitle() != value) {
         FHost->setWindowTitle(value);
+        VekNotifyNameChanged(FHost);
+    }
 }
 
 void TvekForm::SetFormPanel(QWidget *value)

@@ -3,6 +3,7 @@
 #include "bitmapresource.h"
 #include "dialogservices.h"
 #include "tform.h"
+#include "vekaccessiblesupport.h"
 #include "vekpublic.h"
 
 #include <QFontMetrics>
@@ -417,7 +418,10 @@ void TvekTitleBar::SetButtonInterval(int value)
 
 void TvekTitleBar::SetCaption(const QString &value)
 {
+    if (FCaption == value)
+        return;
     FCaption = value;
+    VekNotifyNameChanged(this);
     update();
 }
 
@@ -729,21 +733,28 @@ void TvekTitleBar::mouseReleaseEvent(QMouseEvent *event)
     FHotButton = ButtonAt(pos);
     const QPointer<TvekTitleBar> self(this);
     if (FHotButton >= 0) {
-        const int index = FHotButton;
-        TvekTitleBarButton *button = FButtons->Items(index);
-        const TvekTitleBarBtnType type = button->ButtonType();
-        button->DoClick();
-        if (!self)
-            return;
-        if (OnCustomBtnsClick && type == TvekTitleBarBtnType::vekCustom)
-            OnCustomBtnsClick(this, index);
-        else if (OnHelpBtnClick && type == TvekTitleBarBtnType::vekHelp)
-            OnHelpBtnClick(this, index);
+        ClickButton(FHotButton);
         if (!self)
             return;
     }
     FPressed = false;
     update();
+}
+
+void TvekTitleBar::ClickButton(int index)
+{
+    if (index < 0 || index >= FButtons->Count())
+        return;
+    TvekTitleBarButton *button = FButtons->Items(index);
+    const TvekTitleBarBtnType type = button->ButtonType();
+    const QPointer<TvekTitleBar> self(this);
+    button->DoClick();
+    if (!self)
+        return;
+    if (OnCustomBtnsClick && type == TvekTitleBarBtnType::vekCustom)
+        OnCustomBtnsClick(this, index);
+    else if (OnHelpBtnClick && type == TvekTitleBarBtnType::vekHelp)
+        OnHelpBtnClick(this, index);
 }
 
 // A double click on the caption toggles maximise, only where the bar has a

@@ -191,6 +191,9 @@ public:
     std::vector<QRect> ButtonRects() const;
     // The index of the button under a point of the bar, -1 for none.
     int ButtonAt(const QPoint &pos) const;
+    // What a click on a button does: its action on the window, then the bar's
+    // help or custom event.
+    void ClickButton(int index);
     int HotButton() const { return FHotButton; }
     bool Pressed() const { return FPressed; }
     // Where the caption starts, the space it may use and the text drawn there.
