@@ -80,9 +80,9 @@ void Tfm_morefont::CreateComboBoxes()
         comboBox->SetButtonColor(kFrameColor);
     }
     // Each size list is named by the label in front of it.
-    Label2->SetFocusControl(vekComboBox1);
+    Label2->setBuddy(vekComboBox1);
     vekComboBox1->setAccessibleName(Label2->Caption().trimmed());
-    Label1->SetFocusControl(vekComboBox2);
+    Label1->setBuddy(vekComboBox2);
     vekComboBox2->setAccessibleName(Label1->Caption().trimmed());
 }
 

@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QPainter>
 
-TLabel::TLabel(QWidget *parent) : QWidget(parent) {}
+TLabel::TLabel(QWidget *parent) : QLabel(parent) {}
 
 void TLabel::SetCaption(const QString &value)
 {
@@ -62,5 +62,5 @@ void TLabel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
         update();
-    QWidget::changeEvent(event);
+    QLabel::changeEvent(event);
 }

@@ -2,20 +2,19 @@
 
 #include "tcolor.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QLabel>
 
 // The framework's label: one line of text drawn at its top left in its font
 // and font colour, on its own colour once it has one (else its parent shows
 // through). A disabled label draws its text embossed, as the platform does.
-class TLabel : public QWidget
+// It is a Qt label so that the control it names (its buddy) knows its label.
+class TLabel : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int Color READ Color WRITE SetColor)
     Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
-    Q_PROPERTY(QWidget *FocusControl READ FocusControl WRITE SetFocusControl)
 
 public:
     explicit TLabel(QWidget *parent = nullptr);
@@ -30,10 +29,6 @@ public:
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool value);
 
-    // The control this label names, for assistive technology.
-    QWidget *FocusControl() const { return FFocusControl; }
-    void SetFocusControl(QWidget *value) { FFocusControl = value; }
-
     // The text colour (the font's colour).
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor value);
@@ -47,5 +42,4 @@ private:
     TColor FColor = clBtnFace;
     TColor FFontColor = clWindowText;
     bool FParentColor = true;
-    QPointer<QWidget> FFocusControl;
 };

@@ -2,6 +2,7 @@
 
 #include "frmmessage.h"
 
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 
@@ -24,16 +25,17 @@ QString TvekAccessibleLabel::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
-QWidget *TvekAccessibleLabel::FocusControl() const
+QWidget *TvekAccessibleLabel::Buddy() const
 {
-    return widget()->property("FocusControl").value<QWidget *>();
+    auto *label = qobject_cast<QLabel *>(widget());
+    return label ? label->buddy() : nullptr;
 }
 
 QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
 TvekAccessibleLabel::relations(QAccessible::Relation match) const
 {
     auto result = QAccessibleWidget::relations(match);
-    QWidget *control = FocusControl();
+    QWidget *control = Buddy();
     if (control && (match & QAccessible::Labelled))
         if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control))
             result.append({iface, QAccessible::Labelled});

@@ -4,7 +4,8 @@
 
 // A self-drawn label (the message dialog's wrapped text, the framework's
 // label) as static text: named by its caption without the padding, and the
-// label of the control it names (its FocusControl).
+// label of the control it names (its buddy, which in turn finds its label
+// through Qt's own relations).
 class TvekAccessibleLabel : public QAccessibleWidget
 {
 public:
@@ -16,5 +17,5 @@ public:
 
 private:
     QString Caption() const;
-    QWidget *FocusControl() const;
+    QWidget *Buddy() const;
 };
