@@ -1,10 +1,11 @@
-#include "filedrop.h"
 #include "appicon.h"
+#include "filedrop.h"
 #include "firstpaint.h"
 #include "morefont.h"
 #include "startuparguments.h"
 #include "tapplication.h"
 #include "unit1.h"
+#include "vekaccessibility.h"
 #include "veklistbox.h"
 
 #include <QFileInfo>
@@ -92,6 +93,7 @@ int main(int argc, char **argv)
         if (const int status = AnswerWithoutWindow(arguments); status >= 0)
             return status;
         application.setWindowIcon(ProgramWindowIcon());
+        InstallVekAccessibility();
         try {
             TForm1 form1;
             Form1 = &form1;

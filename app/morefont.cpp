@@ -80,6 +80,11 @@ void Tfm_morefont::CreateComboBoxes()
         comboBox->SetArrowColor(clBlack);
         comboBox->SetButtonColor(kFrameColor);
     }
+    // Each size list is named by the label in front of it.
+    Label2->setBuddy(vekComboBox1);
+    vekComboBox1->setAccessibleName(Label2->Caption().trimmed());
+    Label1->setBuddy(vekComboBox2);
+    vekComboBox2->setAccessibleName(Label1->Caption().trimmed());
 }
 
 void Tfm_morefont::CreateButtons()

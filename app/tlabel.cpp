@@ -1,15 +1,18 @@
 #include "tlabel.h"
 
+#include "vekaccessiblesupport.h"
+
 #include <QEvent>
 #include <QPainter>
 
-TLabel::TLabel(QWidget *parent) : QWidget(parent) {}
+TLabel::TLabel(QWidget *parent) : QLabel(parent) {}
 
 void TLabel::SetCaption(const QString &value)
 {
     if (FCaption == value)
         return;
     FCaption = value;
+    VekNotifyNameChanged(this);
     update();
 }
 
@@ -59,5 +62,5 @@ void TLabel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
         update();
-    QWidget::changeEvent(event);
+    QLabel::changeEvent(event);
 }

@@ -2,12 +2,13 @@
 
 #include "tcolor.h"
 
-#include <QWidget>
+#include <QLabel>
 
 // The framework's label: one line of text drawn at its top left in its font
 // and font colour, on its own colour once it has one (else its parent shows
 // through). A disabled label draws its text embossed, as the platform does.
-class TLabel : public QWidget
+// It is a Qt label so that the control it names (its buddy) knows its label.
+class TLabel : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -223,6 +223,7 @@ void TForm1::CreateListBox()
     vekListBox1->SetColumns(1);
     vekListBox1->SetItemHeight(13);
     vekListBox1->SetMultiSelect(true);
+    vekListBox1->setAccessibleName(QStringLiteral("txt文件列表"));
     // Files and folders dropped from the desktop join the list at its end.
     new TFileDropHandler(vekListBox1);
 }

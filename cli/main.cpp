@@ -46,10 +46,12 @@ private:
 // did not reach its reader is a failure, as in any command-line tool.
 bool StandardOutputWritten()
 {
+    // The reason is the last write's, when that is the one that failed; an
+    // earlier failure is reported without one.
+    errno = 0;
     std::cout.flush();
     if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
-    // The failed write's own reason: nothing since has touched errno.
     std::cerr << FailureLine("标准输出", "写入文件出错!", errno) << '\n';
     return false;
 }

@@ -17,6 +17,7 @@ TfrmInput::TfrmInput(QWidget *owner) : TDialogWindow(owner, 334, 147)
 
     edtValue = new QLineEdit(vekForm1);
     edtValue->setGeometry(24, 66, 284, 21);
+    lblPrompt->setBuddy(edtValue);
 
     btnOK = CreateModalButton(vekForm1, 88, 102, mrOk);
     btnOK->SetDefault(true);

@@ -1,6 +1,7 @@
 #include "frmmessage.h"
 
 #include "tcolor.h"
+#include "vekaccessiblesupport.h"
 #include "vekbutton.h"
 #include "vekdlg.h"
 #include "vekform.h"
@@ -53,6 +54,7 @@ TWrapLabel::TWrapLabel(QWidget *parent) : QWidget(parent)
 void TWrapLabel::SetCaption(const QString &value)
 {
     FCaption = value;
+    VekNotifyNameChanged(this);
     AdjustHeight();
     update();
 }

@@ -78,4 +78,6 @@ public:
     TvekForm *vekForm1;
     TWrapLabel *lbl;
     QLabel *Image1;
+    // A warning or an error: assistive technology announces it as an alert.
+    bool Alert = false;
 };

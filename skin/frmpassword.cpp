@@ -45,6 +45,8 @@ TfrmPass::TfrmPass(QWidget *owner) : TDialogWindow(owner, 300, 157)
     edtItem1->setGeometry(90, 45, 160, 21);
     edtItem2 = new QLineEdit(vekForm1);
     edtItem2->setGeometry(90, 75, 160, 21);
+    lblItem1->setBuddy(edtItem1);
+    lblItem2->setBuddy(edtItem2);
 
     btnOK = CreateModalButton(vekForm1, 68, 112, mrOk);
     btnOK->SetDefault(true);

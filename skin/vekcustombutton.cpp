@@ -2,6 +2,7 @@
 
 #include "bitmapresource.h"
 #include "tform.h"
+#include "vekaccessiblesupport.h"
 #include "vekbuttondraw.h"
 #include "vekpaintbuffer.h"
 #include "vekpublic.h"
@@ -114,6 +115,7 @@ void TvekCustomButton::SetCaption(const QString &value)
     FCaption = value;
     UpdateAccelerator();
     CaptionChanged();
+    VekNotifyNameChanged(this);
     Invalidate();
 }
 

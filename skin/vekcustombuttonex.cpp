@@ -1,5 +1,6 @@
 #include "vekcustombuttonex.h"
 
+#include "vekaccessiblesupport.h"
 #include "vekbuttondraw.h"
 
 #include <QFontInfo>
@@ -20,6 +21,7 @@ void TvekCustomButtonEx::SetChecked(bool value)
         return;
     FChecked = value;
     CheckStateChanged();
+    VekNotifyCheckedChanged(this);
     Invalidate();
 }
 

@@ -171,6 +171,7 @@ void TvekMessageDialog::KeepButtonsInside(TfrmMsg *frm, int shortfall) const
 // moves left and, with fewer than three buttons, the window gets narrower.
 void TvekMessageDialog::PlaceIcon(TfrmMsg *frm) const
 {
+    frm->Alert = FIconType == TvekIconType::vekWarning || FIconType == TvekIconType::vekStop;
     const QString resource = IconResourceName(FIconType);
     if (resource.isEmpty()) {
         frm->lbl->move(24, frm->lbl->y());

@@ -1,6 +1,8 @@
 #include "vekform.h"
 
 #include "bitmapresource.h"
+#include "dialogservices.h"
+#include "vekaccessiblesupport.h"
 #include "vekpaintbuffer.h"
 #include "vekpublic.h"
 #include "veksetter.h"
@@ -404,8 +406,10 @@ void TvekForm::SetCaption(const QString &value)
     if (value == Caption())
         return;
     FTitleBar->SetCaption(value);
-    if (FHost)
+    if (FHost && FHost->windowTitle() != value) {
         FHost->setWindowTitle(value);
+        VekNotifyNameChanged(FHost);
+    }
 }
 
 void TvekForm::SetFormPanel(QWidget *value)

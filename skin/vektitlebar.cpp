@@ -1,6 +1,9 @@
 #include "vektitlebar.h"
 
 #include "bitmapresource.h"
+#include "dialogservices.h"
+#include "tform.h"
+#include "vekaccessiblesupport.h"
 #include "vekform.h"
 #include "vekpaintbuffer.h"
 #include "vekpublic.h"
@@ -138,6 +141,7 @@ void TvekTitleBar::SetCaption(const QString &value)
 {
     if (!vekAssign(FCaption, value))
         return;
+    VekNotifyNameChanged(this);
     update();
 }
 
@@ -466,20 +470,28 @@ void TvekTitleBar::mouseReleaseEvent(QMouseEvent *event)
     const int index = HotButton();
     const QPointer<TvekTitleBar> self(this);
     if (index >= 0) {
-        TvekTitleBarButton *button = FButtons->Items(index);
-        const TvekTitleBarBtnType type = button->ButtonType();
-        button->DoClick();
-        if (!self)
-            return;
-        if (OnCustomBtnsClick && type == TvekTitleBarBtnType::vekCustom)
-            OnCustomBtnsClick(this, index);
-        else if (OnHelpBtnClick && type == TvekTitleBarBtnType::vekHelp)
-            OnHelpBtnClick(this, index);
+        ClickButton(index);
         if (!self)
             return;
     }
     FPressed = false;
     update();
+}
+
+void TvekTitleBar::ClickButton(int index)
+{
+    if (index < 0 || index >= FButtons->Count())
+        return;
+    TvekTitleBarButton *button = FButtons->Items(index);
+    const TvekTitleBarBtnType type = button->ButtonType();
+    const QPointer<TvekTitleBar> self(this);
+    button->DoClick();
+    if (!self)
+        return;
+    if (OnCustomBtnsClick && type == TvekTitleBarBtnType::vekCustom)
+        OnCustomBtnsClick(this, index);
+    else if (OnHelpBtnClick && type == TvekTitleBarBtnType::vekHelp)
+        OnHelpBtnClick(this, index);
 }
 
 // A double click on the caption toggles maximise, only where the bar has a

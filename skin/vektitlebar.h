@@ -83,6 +83,9 @@ public:
     int ButtonAt(const QPoint &pos) const;
     // The button under the pointer, -1 for none or a pointer off the bar.
     int HotButton() const;
+    // What a click on a button does: its action on the window, then the bar's
+    // help or custom event.
+    void ClickButton(int index);
     bool Pressed() const { return FPressed; }
     // Where the caption starts, the space it may use and the text drawn there.
     int CaptionStart() const;

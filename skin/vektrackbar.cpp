@@ -1,6 +1,7 @@
 #include "vektrackbar.h"
 
 #include "desktop.h"
+#include "vekaccessiblesupport.h"
 #include "vekimagepanel.h"
 #include "vekpaintbuffer.h"
 #include "vekpublic.h"
@@ -154,6 +155,7 @@ void TvekTrackBar::UpdateSlider()
         return;
     FLastPos = FPosition;
     PlaceSlider();
+    VekNotifyValueChanged(this, FPosition);
     update();
     if (OnChange)
         OnChange(this);
@@ -248,6 +250,8 @@ void TvekTrackBar::DragTo(int p)
         value = FMin;
     else if (value > FMax)
         value = FMax;
+    if (value != FPosition)
+        VekNotifyValueChanged(this, value);
     FPosition = value;
 }
 
