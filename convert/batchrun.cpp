@@ -4,6 +4,7 @@
 #include "pagefilename.h"
 #include "pageguard.h"
 #include "pagewriter.h"
+#include "runcontrol.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -20,6 +21,8 @@ const char kCannotCreate[] = "不能新建文件!";
 const char kReadFailed[] = "读取文件出错!";
 const char kWriteFailed[] = "写入文件出错!";
 const char kErrorCaption[] = "出错";
+// Run control: marks the item that a cancel request stopped.
+const char kCancelled[] = "";
 
 // Why an item failed, and the file concerned.
 struct Failure
@@ -70,7 +73,8 @@ struct Buffers
 // when complete.
 std::optional<Failure> WritePageFile(int textFd, const std::string &textPath,
                                      const std::string &pagePath, const struct stat *oldPage,
-                                     const ConversionOptions &options, Buffers &buffers)
+                                     const ConversionOptions &options, Buffers &buffers,
+                                     RunControl *control)
 {
     PageFile page;
     if (!page.Create(pagePath, oldPage))
@@ -78,7 +82,11 @@ std::optional<Failure> WritePageFile(int textFd, const std::string &textPath,
 
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
     TextWriter writer(page.Fd(), {buffers.Write.get(), TextWriter::kDefaultBufferSize});
+    reader.Watch(control); // Run control
     WritePage(reader, writer, options);
+    // Run control: a cancelled page goes the way of a failed one.
+    if (control && control->CancelRequested())
+        return Failure{kCancelled, pagePath};
     const bool written = writer.Flush();
     if (reader.Failed())
         return Failure{kReadFailed, textPath};
@@ -96,13 +104,15 @@ std::optional<Failure> WritePageFile(int textFd, const std::string &textPath,
 }
 
 std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
-                                   PageGuard &guard, Buffers &buffers)
+                                   PageGuard &guard, Buffers &buffers, RunControl *control)
 {
     struct stat textStatus;
     const int textFd = OpenText(textPath, textStatus);
     if (textFd < 0)
         return Failure{kCannotOpen, textPath};
     FdCloser closeText(textFd);
+    if (control) // Run control
+        control->SetTextSize(textStatus.st_size);
 
     const std::string pagePath = PageFileName(textPath);
     const FileId text{textStatus.st_dev, textStatus.st_ino};
@@ -111,15 +121,35 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     if (!guard.MayWrite(text, pagePath, pageExists, pageStatus))
         return Failure{kCannotCreate, pagePath};
     if (auto failure = WritePageFile(textFd, textPath, pagePath, pageExists ? &pageStatus : nullptr,
-                                     options, buffers))
+                                     options, buffers, control))
         return failure;
     guard.Written(text, pagePath);
     return std::nullopt;
 }
 
+// Run control: the sizes of the list's texts, for the batch's progress.
+std::uint64_t BatchSize(const ItemList &items)
+{
+    std::uint64_t size = 0;
+    struct stat st;
+    for (int i = 0; i < items.Count(); ++i)
+        if (::stat(items.Item(i).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            size += st.st_size;
+    return size;
+}
+
+// Run control: ends a cancelled run with its message.
+void ReportCancelled(RunControl &control, MessageSink &sink)
+{
+    control.MarkCancelled();
+    sink.ShowMessage(CancelledMessage(control.Progress().PagesWritten), MessageIcon::Information,
+                     "提示");
+}
+
 } // namespace
 
-void ConvertFiles(const ItemList &items, const ConversionOptions &options, MessageSink &sink)
+void ConvertFiles(const ItemList &items, const ConversionOptions &options, MessageSink &sink,
+                  RunControl *control)
 {
     if (items.Count() == 0) {
         sink.ShowMessage("  列表框中没有任何文件！", MessageIcon::Warning, "警告");
@@ -127,14 +157,24 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
     }
     PageGuard guard(items);
     Buffers buffers;
+    if (control) // Run control
+        control->StartRun(items.Count(), BatchSize(items));
     // The list is asked afresh for its count and each item.
     for (int i = 0; i < items.Count(); ++i) {
+        if (control && control->CancelRequested()) // Run control
+            return ReportCancelled(*control, sink);
         const std::string textPath = items.Item(i);
+        if (control) // Run control
+            control->StartItem(i, textPath);
         guard.NoteItem(textPath);
-        if (const auto failure = ConvertFile(textPath, options, guard, buffers)) {
+        if (const auto failure = ConvertFile(textPath, options, guard, buffers, control)) {
+            if (failure->Message == kCancelled) // Run control
+                return ReportCancelled(*control, sink);
             sink.ShowPlainError(failure->Message + ("\n" + failure->Path), kErrorCaption);
             return;
         }
+        if (control) // Run control
+            control->ItemDone(true);
         sink.PageWritten(PageFileName(textPath));
     }
     sink.ShowMessage("列表框中所有txt文件已经成功转换！", MessageIcon::Information, "提示");
