@@ -6,6 +6,7 @@
 #include "vekdlg.h"
 
 class QObject;
+class TConvertRun;
 class TLabel;
 class TvekButton;
 class TvekCheckBox;
@@ -64,6 +65,10 @@ public:
     // Where the help button looks for "help.chm".
     static QString HelpFilePath();
 
+protected:
+    // Closing the window during a run cancels the run first.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void CreateWindow();
     void CreateFrame();
@@ -74,6 +79,9 @@ private:
     void CreateDialogs();
     void SetTabOrder();
     void ShowMessage(const QString &text, TvekIconType iconType, const QString &caption);
+
+    TConvertRun *FRun = nullptr; // the batch run under way
+    bool FCloseAfterRun = false;
 };
 
 // The main window, created first at start-up.
