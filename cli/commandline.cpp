@@ -131,6 +131,8 @@ CommandLine ParseCommandLine(int argc, const char *const argv[])
             return line;
         } else if (arg == "-v") {
             line.Verbose = true;
+        } else if (arg == "--progress") {
+            line.Progress = true;
         } else if (!ApplyOption(arg, line)) {
             line.Action = CommandLine::Action::UsageError;
             return line;
@@ -161,9 +163,11 @@ std::string UsageText()
            "  --body-size=N           body font size, 1 to 7 (default 4)\n"
            "  --heading-color=RRGGBB  heading colour (default 000000)\n"
            "  -v                      list each page written\n"
+           "  --progress              show progress on standard error even when it is\n"
+           "                          not a terminal (Ctrl+C cancels the run)\n"
            "  --help                  show this help and exit\n"
            "  --version               show the version and exit\n"
            "  --                      end of options (for a FILE beginning with \"-\")\n"
            "\n"
-           "Exit status: 0 all converted, 1 a file failed, 2 usage error.\n";
+           "Exit status: 0 all converted, 1 a file failed, 2 usage error, 130 cancelled.\n";
 }

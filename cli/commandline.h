@@ -13,7 +13,8 @@ struct CommandLine
     ConversionOptions Options;
     std::vector<std::string> Files;
     bool Verbose = false;
-    std::string Error; // the one-line reason of a usage error
+    bool Progress = false; // the progress line even when standard error is no terminal
+    std::string Error;     // the one-line reason of a usage error
 };
 
 CommandLine ParseCommandLine(int argc, const char *const argv[]);

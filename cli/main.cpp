@@ -3,9 +3,12 @@
 
 #include "batchrun.h"
 #include "commandline.h"
+#include "progressline.h"
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -54,7 +57,19 @@ int main(int argc, char *argv[])
         break;
     }
     ConsoleSink sink(line.Verbose);
-    ConvertFiles(StringItemList(line.Files), line.Options, sink);
+    const std::unique_ptr<RunControl> control = RunControlFactory()();
+    {
+        CancelOnInterrupt interrupt(*control);
+        std::optional<ProgressLine> progress;
+        if (line.Progress || ::isatty(STDERR_FILENO))
+            progress.emplace(*control);
+        ConvertFiles(StringItemList(line.Files), line.Options, sink, control.get());
+    }
     std::cout.flush();
+    if (control->Cancelled()) {
+        std::cerr << "txt2htm: " << CancelledMessage(control->Progress().PagesWritten, ": ")
+                  << '\n';
+        return 130;
+    }
     return sink.Failed() ? 1 : 0;
 }

@@ -47,7 +47,7 @@ void RunControl::ItemDone(bool pageWritten)
         FPagesWritten.fetch_add(1, std::memory_order_relaxed);
 }
 
-std::string CancelledMessage(int pagesWritten)
+std::string CancelledMessage(int pagesWritten, const std::string &separator)
 {
-    return "转换已取消\n已写入 " + std::to_string(pagesWritten) + " 个htm文件";
+    return "转换已取消" + separator + "已写入 " + std::to_string(pagesWritten) + " 个htm文件";
 }

@@ -74,5 +74,6 @@ private:
     std::string FCurrentPath;
 };
 
-// The message shown instead of the completion message when a run is cancelled.
-std::string CancelledMessage(int pagesWritten);
+// The message shown instead of the completion message when a run is
+// cancelled; `separator` stands between its two lines.
+std::string CancelledMessage(int pagesWritten, const std::string &separator = "\n");
