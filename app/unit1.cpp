@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "apptexts.h"
 #include "batchrun.h"
+#include "convertrun.h"
 #include "desktophandlers.h"
 #include "dialogservices.h"
 #include "filedrop.h"
@@ -17,6 +18,7 @@
 #include "veklistbox.h"
 #include "vekurllabel.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -303,11 +305,29 @@ void TForm1::vekButton3Click(QObject *)
         ShowMessage(kSelectFilesToDelete, TvekIconType::vekWarning, kWarningCaption);
 }
 
+// The run goes on another thread while this window stays alive; it returns
+// when the run has ended.
 void TForm1::vekButton2Click(QObject *)
 {
     TListBoxItems items(*vekListBox1);
     TMessageDialogSink sink(*vekMessageDialog1);
-    ConvertFiles(items, ReadOptions(), sink);
+    TConvertRun run(this, sink);
+    FRun = &run;
+    run.Run(items, ReadOptions());
+    FRun = nullptr;
+    if (FCloseAfterRun)
+        Close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (FRun && FRun->Running()) {
+        FCloseAfterRun = true;
+        FRun->Cancel(true);
+        event->ignore();
+        return;
+    }
+    TForm::closeEvent(event);
 }
 
 ConversionOptions TForm1::ReadOptions() const

@@ -6,6 +6,7 @@
 #include "vekdlg.h"
 
 class QObject;
+class TConvertRun;
 class TLabel;
 class TTextSizeSettings;
 class TvekButton;
@@ -75,6 +76,10 @@ public:
     // can open neither.
     static QString HelpToOpen();
 
+protected:
+    // Closing the window during a run cancels the run first.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void CreateWindow();
     void CreateFrame();
@@ -87,6 +92,8 @@ private:
     void ShowMessage(const QString &text, TvekIconType iconType, const QString &caption);
 
     TTextSizeSettings *FTextSizeDialog = nullptr;
+    TConvertRun *FRun = nullptr; // the batch run under way
+    bool FCloseAfterRun = false;
 };
 
 // The main window, created first at start-up; the program's name for it,

@@ -6,6 +6,7 @@
 // batch (-j 2) beside the serial one.
 
 #include "batchrun.h"
+#include "runcontrol.h"
 
 #include <algorithm>
 #include <chrono>
@@ -244,6 +245,13 @@ void PrintRow(const char *what, std::size_t inputBytes, double seconds, double c
                 copySeconds / seconds);
 }
 
+// As the window and txt2htm run a batch: watched, so that it can be cancelled.
+void ConvertWatched(const ItemList &items, const ConversionOptions &options, MessageSink &sink)
+{
+    RunControl control;
+    ConvertFiles(items, options, sink, &control);
+}
+
 void BenchOneText(const std::string &dir, const char *name, const std::string &text)
 {
     const std::string path = dir + "/" + name + ".txt";
@@ -264,11 +272,11 @@ void BenchOneText(const std::string &dir, const char *name, const std::string &t
     NullSink sink;
     for (std::size_t m = 0; m < std::size(kModes); ++m) {
         kModes[m].Set(options[m]);
-        ConvertFiles(StringItemList({path}), options[m], sink);
+        ConvertWatched(StringItemList({path}), options[m], sink);
         const std::size_t pageSize = FileSize(page);
         pageSizes.push_back(pageSize);
         works.push_back(
-            {removing(page), [&, m] { ConvertFiles(StringItemList({path}), options[m], sink); }});
+            {removing(page), [&, m] { ConvertWatched(StringItemList({path}), options[m], sink); }});
         works.push_back({removing(floorPath), [&, pageSize] { WriteFloor(floorPath, pageSize); }});
     }
     const std::vector<double> best = BestSecondsInTurn(works);
@@ -337,7 +345,7 @@ void BenchManyFiles(const std::string &dir)
                              ConversionOptions options;
                              mode.Set(options);
                              NullSink sink;
-                             ConvertFiles(StringItemList(texts), options, sink);
+                             ConvertWatched(StringItemList(texts), options, sink);
                          }});
     }
     // Converting again, over the pages of an untimed first run: every page

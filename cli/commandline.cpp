@@ -191,6 +191,8 @@ const OptionSpec kOptions[] = {
      }},
     {'v', "verbose", "", "list each page written (and each page left as it was)",
      SetRunOption<&CommandLine::Verbose, true>},
+    {0, "progress", "", "show progress on standard error even when it is no terminal",
+     SetRunOption<&CommandLine::Progress, true>},
     {'h', "help", "", "show this help and exit",
      SetRunOption<&CommandLine::Action, CommandLine::Action::Help>},
     {0, "version", "", "show the version and exit",
@@ -371,7 +373,7 @@ std::string UsageText()
     text += "      --                      end of options (for a FILE beginning with \"-\")\n"
             "\n"
             "An option's value may follow as --opt=VALUE or as the next argument.\n"
-            "Exit status: 0 all converted, 1 a file failed, 2 usage error.\n"
+            "Exit status: 0 all converted, 1 a file failed, 2 usage error, 130 cancelled.\n"
             "\n"
             "Report problems to the Quorvel Marlune issue tracker.\n";
     return text;

@@ -25,6 +25,8 @@ struct CommandLine
     bool NullSeparated = false;
     // Items converted at once; 0 stands for the number of processors.
     int Jobs = 1;
+    // The progress line even when standard error is no terminal.
+    bool Progress = false;
     std::string Error; // the one-line reason of a usage error
 };
 

@@ -1,5 +1,6 @@
 #include "conversionrun.h"
 
+#include "runcontrol.h"
 #include "textcollector.h"
 
 #include <algorithm>
@@ -31,6 +32,8 @@ public:
             std::size_t index;
             {
                 std::lock_guard lock(FMutex);
+                if (FRules.Control && FRules.Control->CancelRequested())
+                    StopLocked();
                 if (FStopped || FNextItem == FItems.size())
                     return;
                 index = FNextItem++;
@@ -43,6 +46,13 @@ public:
     bool AnyFailed() const { return FAnyFailed; }
 
 private:
+    // Ends the run for every worker, also those waiting for their turn.
+    void StopLocked()
+    {
+        FStopped = true;
+        FTurnChanged.notify_all();
+    }
+
     // Waits until item `index` holds the turn; false if the run stopped
     // before it came.
     bool WaitTurn(std::size_t index)
@@ -58,19 +68,29 @@ private:
         const RunItem &item = FItems[index];
         bool holding = false;
         const auto waitTurn = [&] { return holding = WaitTurn(index); };
+        if (FRules.Control)
+            FRules.Control->StartItem(static_cast<int>(index), item.Job.TextPath);
         const JobResult result =
             item.Failed ? *item.Failed : RunPageJob(item.Job, FRules, buffers, waitTurn);
-        if (result.Outcome == JobResult::Outcome::Stopped || (!holding && !WaitTurn(index)))
+        if (result.Outcome == JobResult::Outcome::Stopped) {
+            std::lock_guard lock(FMutex);
+            StopLocked();
+            return false;
+        }
+        if (!holding && !WaitTurn(index))
             return false;
         Report(item.Job, result);
+        if (FRules.Control)
+            FRules.Control->ItemDone(result.Outcome == JobResult::Outcome::Written);
         const bool failed = result.Outcome == JobResult::Outcome::Failed;
         std::lock_guard lock(FMutex);
         FAnyFailed = FAnyFailed || failed;
-        if (failed && !FKeepGoing)
-            FStopped = true;
-        else
+        if (failed && !FKeepGoing) {
+            StopLocked();
+        } else {
             ++FTurn;
-        FTurnChanged.notify_all();
+            FTurnChanged.notify_all();
+        }
         return !FStopped;
     }
 
@@ -128,7 +148,7 @@ int WorkerCount(int jobs, std::size_t items)
 
 } // namespace
 
-int RunConversion(const CommandLine &line, MessageSink &sink)
+int RunConversion(const CommandLine &line, MessageSink &sink, RunControl *control)
 {
     TextCollector collector(line);
     if (!collector.Collect()) {
@@ -136,7 +156,10 @@ int RunConversion(const CommandLine &line, MessageSink &sink)
         return 1;
     }
     const std::vector<RunItem> &items = collector.Items();
-    const JobRules rules{line.Options, line.NoClobber, TextFiles(items)};
+    JobRules rules{line.Options, line.NoClobber, TextFiles(items)};
+    rules.Control = control;
+    if (control)
+        control->StartRun(static_cast<int>(items.size()), 0);
     OrderedRun run(items, rules, line.KeepGoing, sink);
     const int workers = WorkerCount(line.Jobs, items.size());
     std::vector<std::thread> threads;
@@ -145,5 +168,8 @@ int RunConversion(const CommandLine &line, MessageSink &sink)
     run.Work();
     for (std::thread &thread : threads)
         thread.join();
+    if (control && control->CancelRequested() &&
+        control->Progress().ItemsDone < static_cast<int>(items.size()))
+        control->MarkCancelled();
     return run.AnyFailed() ? 1 : 0;
 }

@@ -3,11 +3,14 @@
 
 #include "commandline.h"
 #include "conversionrun.h"
+#include "progressline.h"
 #include "textcollector.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -75,8 +78,21 @@ int main(int argc, char *argv[])
         break;
     }
     ConsoleSink sink(line.Verbose);
-    const int status = RunConversion(line, sink);
+    int status = 0;
+    const std::unique_ptr<RunControl> control = RunControlFactory()();
+    {
+        CancelOnInterrupt interrupt(*control);
+        std::optional<ProgressLine> progress;
+        if (line.Progress || ::isatty(STDERR_FILENO))
+            progress.emplace(*control);
+        status = RunConversion(line, sink, control.get());
+    }
     // The pages stay whether or not their list could be written.
     const bool listed = StandardOutputWritten();
+    if (control->Cancelled()) {
+        std::cerr << "txt2htm: " << CancelledMessage(control->Progress().PagesWritten, ": ")
+                  << '\n';
+        return 130;
+    }
     return status != 0 ? status : (listed ? 0 : 1);
 }

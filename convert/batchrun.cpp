@@ -6,6 +6,7 @@
 #include "pageguard.h"
 #include "pagewriter.h"
 #include "pathparts.h"
+#include "runcontrol.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -22,6 +23,8 @@ const char kCannotCreate[] = "不能新建文件!";
 const char kReadFailed[] = "读取文件出错!";
 const char kWriteFailed[] = "写入文件出错!";
 const char kErrorCaption[] = "出错";
+// Run control: marks the item that a cancel request stopped.
+const char kCancelled[] = "";
 
 // Why an item failed, and the file concerned.
 struct Failure
@@ -73,14 +76,18 @@ struct Buffers
 std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
                                      const std::string &textPath, PageFile &page,
                                      const std::string &pagePath, const ConversionOptions &options,
-                                     Buffers &buffers)
+                                     Buffers &buffers, RunControl *control)
 {
     if (!page.Create())
         return Failure{kCannotCreate, pagePath};
 
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
     TextWriter writer(page.Fd(), {buffers.Write.get(), TextWriter::kDefaultBufferSize});
+    reader.Watch(control); // Run control
     WritePage(reader, writer, options);
+    // Run control: a cancelled page goes the way of a failed one.
+    if (control && control->CancelRequested())
+        return Failure{kCancelled, pagePath};
     const bool written = writer.Flush();
     if (reader.Failed() || reader.ChangedSince(textStatus, textPath))
         return Failure{kReadFailed, textPath};
@@ -98,13 +105,16 @@ std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
 }
 
 std::optional<Failure> ConvertFile(const std::string &textPath, const ConversionOptions &options,
-                                   PageGuard &guard, PageFolder &folder, Buffers &buffers)
+                                   PageGuard &guard, PageFolder &folder, Buffers &buffers,
+                                   RunControl *control)
 {
     struct stat textStatus;
     const int textFd = OpenText(textPath, textStatus);
     if (textFd < 0)
         return Failure{kCannotOpen, textPath};
     FdCloser closeText(textFd);
+    if (control) // Run control
+        control->SetTextSize(textStatus.st_size);
 
     const std::string pagePath = PageFileName(textPath);
     const FileId text{textStatus.st_dev, textStatus.st_ino};
@@ -113,15 +123,35 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     if (!folder.Open(place.Folder) || !page.Open(folder, place.Name) || !guard.MayWrite(text, page))
         return Failure{kCannotCreate, pagePath};
     if (auto failure =
-            WritePageFile(textFd, textStatus, textPath, page, pagePath, options, buffers))
+            WritePageFile(textFd, textStatus, textPath, page, pagePath, options, buffers, control))
         return failure;
     guard.Written(text, page);
     return std::nullopt;
 }
 
+// Run control: the sizes of the list's texts, for the batch's progress.
+std::uint64_t BatchSize(const ItemList &items)
+{
+    std::uint64_t size = 0;
+    struct stat st;
+    for (int i = 0; i < items.Count(); ++i)
+        if (::stat(items.Item(i).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            size += st.st_size;
+    return size;
+}
+
+// Run control: ends a cancelled run with its message.
+void ReportCancelled(RunControl &control, MessageSink &sink)
+{
+    control.MarkCancelled();
+    sink.ShowMessage(CancelledMessage(control.Progress().PagesWritten), MessageIcon::Information,
+                     "提示");
+}
+
 } // namespace
 
-void ConvertFiles(const ItemList &items, const ConversionOptions &options, MessageSink &sink)
+void ConvertFiles(const ItemList &items, const ConversionOptions &options, MessageSink &sink,
+                  RunControl *control)
 {
     if (items.Count() == 0) {
         sink.ShowMessage("  列表框中没有任何文件！", MessageIcon::Warning, "警告");
@@ -130,14 +160,24 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
     PageGuard guard(items);
     PageFolder folder;
     Buffers buffers;
+    if (control) // Run control
+        control->StartRun(items.Count(), BatchSize(items));
     // The list is asked afresh for its count and each item.
     for (int i = 0; i < items.Count(); ++i) {
+        if (control && control->CancelRequested()) // Run control
+            return ReportCancelled(*control, sink);
         const std::string textPath = items.Item(i);
+        if (control) // Run control
+            control->StartItem(i, textPath);
         guard.NoteItem(textPath);
-        if (const auto failure = ConvertFile(textPath, options, guard, folder, buffers)) {
+        if (const auto failure = ConvertFile(textPath, options, guard, folder, buffers, control)) {
+            if (failure->Message == kCancelled) // Run control
+                return ReportCancelled(*control, sink);
             sink.ShowPlainError(failure->Message + ("\n" + failure->Path), kErrorCaption);
             return;
         }
+        if (control) // Run control
+            control->ItemDone(true);
         sink.PageWritten(PageFileName(textPath));
     }
     sink.ShowMessage("列表框中所有txt文件已经成功转换！", MessageIcon::Information, "提示");

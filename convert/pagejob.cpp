@@ -5,6 +5,7 @@
 #include "pageguard.h"
 #include "pagewriter.h"
 #include "pathparts.h"
+#include "runcontrol.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -158,7 +159,13 @@ bool WriteWhole(int textFd, int pageFd, const PageJob &job, const JobRules &rule
 {
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
     TextWriter writer(pageFd, {buffers.Write.get(), TextWriter::kDefaultBufferSize});
+    reader.Watch(rules.Control);
     WritePage(reader, writer, rules.Options);
+    // A cancelled page goes the way of a failed one: it never takes its place.
+    if (rules.Control && rules.Control->CancelRequested()) {
+        result = Stopped();
+        return false;
+    }
     const bool written = writer.Flush();
     const int error = errno;
     // A text that changed while it was read matches no state of it.
@@ -258,6 +265,8 @@ JobResult RunPageJob(const PageJob &job, const JobRules &rules, JobBuffers &buff
                                       : OpenText(job.TextPath, text, error));
     if (textFd.Get() < 0)
         return Failure(kCannotOpenText, job.TextPath, error);
+    if (rules.Control && !fromInput)
+        rules.Control->SetTextSize(static_cast<std::uint64_t>(text.st_size));
     if (fromInput)
         return WriteToStandardOutput(textFd.Get(), job, rules, buffers, waitTurn);
     return WriteToPageFile(textFd.Get(), text, job, rules, buffers, waitTurn);

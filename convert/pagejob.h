@@ -1,5 +1,7 @@
 #pragma once
 
+class RunControl;
+
 #include "conversionoptions.h"
 
 #include <functional>
@@ -37,6 +39,8 @@ struct JobRules
     bool NoClobber = false;
     // The files the run reads as texts: no page replaces one of them.
     std::set<std::pair<dev_t, ino_t>> Texts;
+    // Takes the run's progress and its cancel request; none if null.
+    RunControl *Control = nullptr;
 };
 
 // The buffers of one worker, used by its jobs in turn.

@@ -1,5 +1,7 @@
 #include "textreader.h"
 
+#include "runcontrol.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -79,6 +81,12 @@ bool TextReader::FillChunks(bool dropCR)
 // Reads until the buffer is full or the input ends, then cleans the chunk.
 void TextReader::ReadChunk(bool dropCR)
 {
+    // Run control: report, and stop reading once cancelled.
+    if (FControl && !FControl->TextRead(FOffset)) {
+        FBegin = FEnd = FBuffer;
+        FEndOfInput = true;
+        return;
+    }
     std::size_t got = 0;
     while (got < FSize) {
         const ssize_t n = ::read(FFd, FBuffer + got, FSize - got);
@@ -91,6 +99,7 @@ void TextReader::ReadChunk(bool dropCR)
         }
         got += n;
     }
+    FOffset += got; // Run control
     char *end = FBuffer + got;
     if (char *sub = static_cast<char *>(std::memchr(FBuffer, kSUB, got))) {
         end = sub;
@@ -118,6 +127,7 @@ void TextReader::Rewind()
     FChunkHasCR = false;
     FAtFirstByte = true;
     FEndOfInput = false;
+    FOffset = 0; // Run control
     if (::lseek(FFd, 0, SEEK_SET) != 0) {
         FFailed = true;
         FEndOfInput = true;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <sys/stat.h>
+
+class RunControl;
 
 // Reads a text file the way the page format expects: every CR byte is dropped,
 // the first SUB byte ends the input, and the reading can start over from the
@@ -45,6 +48,10 @@ public:
     // a page that matches no state of it.
     bool ChangedSince(const struct stat &opened, const std::string &path) const;
 
+    // Run control: reports how far the text is read to `control` and ends the
+    // input before the next chunk once a cancel is requested.
+    void Watch(RunControl *control) { FControl = control; }
+
 private:
     bool FillChunks(bool dropCR);
     void ReadChunk(bool dropCR);
@@ -61,4 +68,7 @@ private:
     bool FFailed = false;
     // Where the whole text ends in the buffer, when it fits; otherwise null.
     char *FWholeTextEnd = nullptr;
+    // Run control: the watcher, and the bytes read since the first byte.
+    RunControl *FControl = nullptr;
+    std::uint64_t FOffset = 0;
 };
