@@ -1,8 +1,8 @@
 // txt2htm: converts text files to pages from the command line, with the same
 // engine and batch rules as the window.
 
-#include "batchrun.h"
 #include "commandline.h"
+#include "conversionrun.h"
 
 #include <cstdio>
 #include <iostream>
@@ -27,6 +27,11 @@ public:
         if (FVerbose)
             std::cout << pagePath << '\n';
     }
+    void PageKept(const std::string &pagePath) override
+    {
+        if (FVerbose)
+            std::cout << pagePath << " (kept)\n";
+    }
 
     bool Failed() const { return FFailed; }
 
@@ -48,13 +53,13 @@ int main(int argc, char *argv[])
         std::cout << "txt2htm " << QM_VERSION << '\n';
         return 0;
     case CommandLine::Action::UsageError:
-        std::cerr << "txt2htm: " << line.Error << '\n';
+        std::cerr << "txt2htm: " << line.Error << "\nTry 'txt2htm --help'.\n";
         return 2;
     case CommandLine::Action::Convert:
         break;
     }
     ConsoleSink sink(line.Verbose);
-    ConvertFiles(StringItemList(line.Files), line.Options, sink);
+    const int status = RunConversion(line, sink);
     std::cout.flush();
-    return sink.Failed() ? 1 : 0;
+    return status;
 }

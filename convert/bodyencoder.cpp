@@ -1,5 +1,6 @@
 #include "bodyencoder.h"
 
+#include "bitmask.h"
 #include "markupavx512.h"
 #include "textwriter.h"
 
@@ -51,29 +52,46 @@ constexpr Table IdentityTable()
     return table;
 }
 
-constexpr Table MarkupTable()
+// The character references of an escaped text; "&quot;" is the longest.
+constexpr void SetEscapes(Table &table)
+{
+    Set(table, '<', "&lt;");
+    Set(table, '>', "&gt;");
+    Set(table, '&', "&amp;");
+    Set(table, '"', "&quot;");
+}
+constexpr std::size_t kEscapeLength = 6;
+
+constexpr Table MarkupTable(bool escape)
 {
     Table table = IdentityTable();
     Set(table, ' ', "&nbsp;");
     Set(table, '\n', "<br>");
+    if (escape)
+        SetEscapes(table);
     return table;
 }
 
-constexpr Table UnchangedTable()
+constexpr Table UnchangedTable(bool escape)
 {
     Table table = IdentityTable();
     Set(table, '\n', "\r\n");
+    if (escape)
+        SetEscapes(table);
     return table;
 }
 
 // How one kind of body is encoded. The bytes that change are found a window
 // at a time (LookAtWindow), so that the runs of other bytes are copied whole.
-struct MarkupScheme
+// With `Escape`, the four markup characters change as well.
+template <bool Escape> struct MarkupScheme
 {
-    // Every byte that changes lies below this (a few below it do not).
+    // Every white-space byte that changes lies below this (a few below it do
+    // not); the markup characters are looked for one by one.
     static constexpr unsigned char Limit = ' ' + 1;
+    static constexpr bool Escapes = Escape;
     static constexpr std::size_t MaxGrowth = kTabLength;
-    static constexpr Table Bytes = MarkupTable();
+    static constexpr Table Bytes = MarkupTable(Escape);
     static constexpr bool KeepsCRLF = false;
     // Runs of spaces and tabs are written in one piece.
     static constexpr bool HasBlankRuns = true;
@@ -93,10 +111,11 @@ struct MarkupScheme
     }
 };
 
-struct UnchangedScheme
+template <bool Escape> struct UnchangedScheme
 {
-    static constexpr std::size_t MaxGrowth = 2;
-    static constexpr Table Bytes = UnchangedTable();
+    static constexpr bool Escapes = Escape;
+    static constexpr std::size_t MaxGrowth = Escape ? kEscapeLength : 2;
+    static constexpr Table Bytes = UnchangedTable(Escape);
     // A CR LF pair comes out as it went in: not special.
     static constexpr bool KeepsCRLF = true;
     static constexpr bool HasBlankRuns = false;
@@ -217,10 +236,15 @@ struct WindowBytes
 template <typename Scheme> WindowBytes LookAtWindow(const char *in)
 {
     WindowBytes bytes;
-    std::uint64_t cr = 0, lf = 0;
+    std::uint64_t cr = 0, lf = 0, escaped = 0;
     const auto lookAtBlock = [&](int block) {
         const char *at = in + block * kBlock;
         const int shift = block * kBlock;
+        if constexpr (Scheme::Escapes) {
+            escaped |= std::uint64_t(BytesEqual(at, '<') | BytesEqual(at, '>') |
+                                     BytesEqual(at, '&') | BytesEqual(at, '"'))
+                       << shift;
+        }
         if constexpr (Scheme::KeepsCRLF) {
             cr |= std::uint64_t(BytesEqual(at, '\r')) << shift;
             lf |= std::uint64_t(BytesEqual(at, '\n')) << shift;
@@ -246,6 +270,7 @@ template <typename Scheme> WindowBytes LookAtWindow(const char *in)
         // encodes it right all the same.
         bytes.Special = (cr & ~(lf >> 1)) | (lf & ~(cr << 1));
     }
+    bytes.Special |= escaped;
     if constexpr (Scheme::HasBlankRuns)
         bytes.RunStart = bytes.Blank & ((bytes.Blank >> 1) | bytes.Tab);
     return bytes;
@@ -279,12 +304,6 @@ constexpr int CountBits(std::uint64_t x)
     x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
     x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
     return static_cast<int>((x * 0x0101010101010101ull) >> 56);
-}
-
-// The bits below `n` (n at most 64).
-constexpr std::uint64_t LowBits(int n)
-{
-    return n >= 64 ? ~0ull : (1ull << n) - 1;
 }
 
 // Writes the run of blanks that starts at `at` of the window whose blanks and
@@ -363,16 +382,23 @@ void WriteEncoded(TextWriter &page, const char *begin, const char *end)
 
 } // namespace
 
-void WriteSpaceMarkup(TextWriter &page, const char *begin, const char *end)
+void WriteSpaceMarkup(TextWriter &page, const char *begin, const char *end, bool escape)
 {
     static const bool wide = MarkupAvx512Available();
-    if (wide)
-        WriteEncoded<MarkupScheme, EncodeMarkupAvx512>(page, begin, end);
+    if (wide && escape)
+        WriteEncoded<MarkupScheme<true>, EncodeEscapedMarkupAvx512>(page, begin, end);
+    else if (wide)
+        WriteEncoded<MarkupScheme<false>, EncodeMarkupAvx512>(page, begin, end);
+    else if (escape)
+        WriteEncoded<MarkupScheme<true>>(page, begin, end);
     else
-        WriteEncoded<MarkupScheme>(page, begin, end);
+        WriteEncoded<MarkupScheme<false>>(page, begin, end);
 }
 
-void WriteUnchanged(TextWriter &page, const char *begin, const char *end)
+void WriteUnchanged(TextWriter &page, const char *begin, const char *end, bool escape)
 {
-    WriteEncoded<UnchangedScheme>(page, begin, end);
+    if (escape)
+        WriteEncoded<UnchangedScheme<true>>(page, begin, end);
+    else
+        WriteEncoded<UnchangedScheme<false>>(page, begin, end);
 }

@@ -9,6 +9,8 @@
 
 #ifdef QM_AVX512_ENCODER
 
+#include "bitmask.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -59,11 +61,6 @@ constexpr std::uint64_t SlotHeads(int width, int count)
     return bits;
 }
 
-constexpr std::uint64_t LowBits(int n)
-{
-    return n >= 64 ? ~0ull : (1ull << n) - 1;
-}
-
 // Tabs first become four spaces each: 16 input bytes in slots of 4.
 constexpr int kTabSlot = 4;
 constexpr int kTabStep = 64 / kTabSlot;
@@ -78,6 +75,12 @@ constexpr Vector kNbsp = InEverySlot("&nbsp;", kSlot);
 constexpr Vector kBr = InEverySlot("<br>  ", kSlot);
 constexpr std::uint64_t kFirstOf6 = SlotHeads(kSlot, 1);
 constexpr std::uint64_t kFirst4Of6 = SlotHeads(kSlot, 4);
+// The character references of an escaped text fit the same slots.
+constexpr Vector kLt = InEverySlot("&lt;  ", kSlot);
+constexpr Vector kGt = InEverySlot("&gt;  ", kSlot);
+constexpr Vector kAmp = InEverySlot("&amp; ", kSlot);
+constexpr Vector kQuot = InEverySlot("&quot;", kSlot);
+constexpr std::uint64_t kFirst5Of6 = SlotHeads(kSlot, 5);
 
 QM_TARGET __m512i Load(const Vector &v)
 {
@@ -111,8 +114,19 @@ QM_TARGET char *ExpandTabsStep(const char *in, int n, bool exact, char *out)
     return Squeeze(spaced, (used & kFirstOf4) | tabs, out);
 }
 
-// Writes the `n` bytes at `in` (no tab among them) as markup.
-QM_TARGET char *MarkupStep(const char *in, int n, bool exact, char *out)
+// Puts `reference` into the slots (the bytes of them in `where`) that hold
+// `c`, and marks those bytes as written.
+QM_TARGET void Replace(__m512i slots, __mmask64 where, char c, const Vector &reference,
+                       __m512i &page, __mmask64 &written)
+{
+    const __mmask64 at = _mm512_mask_cmpeq_epi8_mask(where, slots, _mm512_set1_epi8(c));
+    page = _mm512_mask_mov_epi8(page, at, Load(reference));
+    written |= at;
+}
+
+// Writes the `n` bytes at `in` (no tab among them) as markup, with the markup
+// characters as references if `Escape`.
+template <bool Escape> QM_TARGET char *MarkupStep(const char *in, int n, bool exact, char *out)
 {
     const __m512i slots =
         _mm512_maskz_permutexvar_epi8(~0ull, Load(kSpreadBy6), LoadText(in, n, exact));
@@ -125,7 +139,14 @@ QM_TARGET char *MarkupStep(const char *in, int n, bool exact, char *out)
         _mm512_mask_cmpneq_epi8_mask(used & kFirstOf6, slots, _mm512_set1_epi8('\r'));
     __m512i page = _mm512_mask_mov_epi8(slots, spaces, Load(kNbsp));
     page = _mm512_mask_mov_epi8(page, lineEnds, Load(kBr));
-    return Squeeze(page, kept | spaces | lineEnds, out);
+    __mmask64 written = kept | spaces | lineEnds;
+    if constexpr (Escape) {
+        Replace(slots, used & kFirst4Of6, '<', kLt, page, written);
+        Replace(slots, used & kFirst4Of6, '>', kGt, page, written);
+        Replace(slots, used & kFirst5Of6, '&', kAmp, page, written);
+        Replace(slots, used, '"', kQuot, page, written);
+    }
+    return Squeeze(page, written, out);
 }
 
 // Runs `Step` over [in, end) in steps of `size` bytes; the last steps load
@@ -140,9 +161,9 @@ QM_TARGET char *Steps(const char *in, const char *end, int size, char *out)
     return out;
 }
 
-QM_ENTRY char *EncodeWithoutTabs(const char *in, const char *end, char *out)
+template <bool Escape> QM_ENTRY char *EncodeWithoutTabs(const char *in, const char *end, char *out)
 {
-    return Steps<MarkupStep>(in, end, kStep, out);
+    return Steps<MarkupStep<Escape>>(in, end, kStep, out);
 }
 
 QM_ENTRY char *ExpandTabs(const char *in, const char *end, char *out)
@@ -160,19 +181,67 @@ bool MarkupAvx512Available()
            __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("popcnt");
 }
 
-char *EncodeMarkupAvx512(const char *in, const char *end, char *out)
+namespace {
+
+// True if one of the 64 bytes at `in` is a markup character.
+QM_TARGET bool HasMarkupCharacter(const char *in)
+{
+    const __m512i v = _mm512_loadu_si512(in);
+    return (_mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('<')) |
+            _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('>')) |
+            _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('&')) |
+            _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('"'))) != 0;
+}
+
+// Escaped text, a piece at a time: most pieces hold no markup character and
+// take the steps that look for none, which are the faster ones.
+QM_ENTRY char *EncodeEscapedPieces(const char *in, const char *end, char *out)
+{
+    constexpr std::ptrdiff_t kPiece = 256;
+    while (end - in >= kPiece) {
+        bool markup = false;
+        for (int at = 0; at < kPiece; at += 64)
+            markup = markup || HasMarkupCharacter(in + at);
+        out = markup ? EncodeWithoutTabs<true>(in, in + kPiece, out)
+                     : EncodeWithoutTabs<false>(in, in + kPiece, out);
+        in += kPiece;
+    }
+    return EncodeWithoutTabs<true>(in, end, out);
+}
+
+template <bool Escape> char *EncodeTabFree(const char *in, const char *end, char *out)
+{
+    if constexpr (Escape)
+        return EncodeEscapedPieces(in, end, out);
+    else
+        return EncodeWithoutTabs<false>(in, end, out);
+}
+
+template <bool Escape> char *EncodeMarkup(const char *in, const char *end, char *out)
 {
     if (!std::memchr(in, '\t', end - in))
-        return EncodeWithoutTabs(in, end, out);
+        return EncodeTabFree<Escape>(in, end, out);
     // Tabs are spread to spaces a piece at a time, then encoded.
     constexpr std::size_t kPiece = 4096;
     char spaced[kPiece * kTabSlot + 64];
     while (in < end) {
         const char *stop = in + std::min<std::size_t>(kPiece, end - in);
-        out = EncodeWithoutTabs(spaced, ExpandTabs(in, stop, spaced), out);
+        out = EncodeTabFree<Escape>(spaced, ExpandTabs(in, stop, spaced), out);
         in = stop;
     }
     return out;
+}
+
+} // namespace
+
+char *EncodeMarkupAvx512(const char *in, const char *end, char *out)
+{
+    return EncodeMarkup<false>(in, end, out);
+}
+
+char *EncodeEscapedMarkupAvx512(const char *in, const char *end, char *out)
+{
+    return EncodeMarkup<true>(in, end, out);
 }
 
 #else
@@ -183,6 +252,11 @@ bool MarkupAvx512Available()
 }
 
 char *EncodeMarkupAvx512(const char *, const char *, char *out)
+{
+    return out;
+}
+
+char *EncodeEscapedMarkupAvx512(const char *, const char *, char *out)
 {
     return out;
 }

@@ -11,3 +11,7 @@ bool MarkupAvx512Available();
 // needs room for 24 bytes per input byte plus 64 bytes of slack, which may be
 // overwritten.
 char *EncodeMarkupAvx512(const char *in, const char *end, char *out);
+
+// The same with "<", ">", "&" and '"' written as "&lt;", "&gt;", "&amp;" and
+// "&quot;".
+char *EncodeEscapedMarkupAvx512(const char *in, const char *end, char *out);

@@ -19,4 +19,7 @@ public:
     virtual void ShowPlainError(const std::string &text, const std::string &caption) = 0;
     // A page has been written in full. Nothing is shown by default.
     virtual void PageWritten(const std::string &pagePath) { (void)pagePath; }
+    // An existing page has been left as it was (the command line's
+    // --no-clobber). Nothing is shown by default.
+    virtual void PageKept(const std::string &pagePath) { (void)pagePath; }
 };

@@ -3,14 +3,44 @@
 #include "bodyencoder.h"
 #include "textreader.h"
 #include "textwriter.h"
+#include "utf8validator.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
+constexpr char kByteOrderMark[] = "\xef\xbb\xbf";
+constexpr int kByteOrderMarkLength = 3;
+
+// One page being written: the files, the options, and what has been found out
+// about the text on the way.
+struct Page
+{
+    TextReader &Text;
+    TextWriter &Out;
+    const ConversionOptions &Options;
+    // The declared character set; empty for none.
+    std::string Charset;
+    // While the declaration is a guess, every byte of the text goes through
+    // this on its last read; the page is abandoned once it fails.
+    Utf8Validator *Check = nullptr;
+    // Whether the text has been read from (so that the next reading starts
+    // over), and whether it begins with a byte-order mark (-1: not known yet).
+    bool Started = false;
+    int HasMark = -1;
+};
+
 bool IsWhiteSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool IsUtf8Name(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    return name == "utf-8" || name == "utf8";
 }
 
 // Drops the white space in front of the next other byte, which stays unread.
@@ -26,32 +56,91 @@ void SkipWhiteSpace(TextReader &text)
     }
 }
 
-// Drops bytes up to and including the next line end.
-void SkipLine(TextReader &text)
+void SkipBytes(TextReader &text, int count)
 {
+    while (count > 0 && text.Fill()) {
+        const int take =
+            static_cast<int>(std::min<std::ptrdiff_t>(count, text.End() - text.Begin()));
+        text.Skip(text.Begin() + take);
+        count -= take;
+    }
+}
+
+// Drops the byte-order mark at the start of the text, if there is one. The
+// first time it is looked for in the chunk at hand; a chunk too short to hold
+// it is matched byte by byte, and read again from the start if it is not one.
+void SkipByteOrderMark(Page &p)
+{
+    TextReader &text = p.Text;
+    if (p.HasMark >= 0) {
+        if (p.HasMark)
+            SkipBytes(text, kByteOrderMarkLength);
+        return;
+    }
+    if (text.Fill() && text.End() - text.Begin() >= kByteOrderMarkLength) {
+        p.HasMark = std::memcmp(text.Begin(), kByteOrderMark, kByteOrderMarkLength) == 0;
+        if (p.HasMark)
+            text.Skip(text.Begin() + kByteOrderMarkLength);
+        return;
+    }
+    int matched = 0;
+    while (matched < kByteOrderMarkLength && text.Fill() &&
+           *text.Begin() == kByteOrderMark[matched]) {
+        text.Skip(text.Begin() + 1);
+        ++matched;
+    }
+    p.HasMark = matched == kByteOrderMarkLength;
+    if (!p.HasMark && matched > 0)
+        text.Rewind();
+}
+
+// Goes to the first byte of the text, past a byte-order mark that a page
+// declared UTF-8 leaves out.
+void StartOver(Page &p)
+{
+    if (p.Started)
+        p.Text.Rewind();
+    p.Started = true;
+    if (!p.Charset.empty() && IsUtf8Name(p.Charset))
+        SkipByteOrderMark(p);
+}
+
+// Hands [begin, end) to the check, if there is one; false once it fails.
+bool Checked(Page &p, const char *begin, const char *end)
+{
+    return !p.Check || p.Check->Feed(begin, end);
+}
+
+// Drops bytes up to and including the next line end.
+bool SkipLine(Page &p)
+{
+    TextReader &text = p.Text;
     while (text.Fill()) {
         const char *lf =
             static_cast<const char *>(std::memchr(text.Begin(), '\n', text.End() - text.Begin()));
-        if (lf) {
-            text.Skip(lf + 1);
-            return;
-        }
-        text.Skip(text.End());
+        const char *stop = lf ? lf + 1 : text.End();
+        if (!Checked(p, text.Begin(), stop))
+            return false;
+        text.Skip(stop);
+        if (lf)
+            return true;
     }
+    return true;
 }
 
 // Writes the first line that is not blank, converted, with no line end. The
 // line has no length limit, so it is read again from the text each time it is
 // needed instead of being held.
-void WriteFirstLine(TextReader &text, TextWriter &page)
+void WriteFirstLine(Page &p)
 {
-    text.Rewind();
+    TextReader &text = p.Text;
+    StartOver(p);
     SkipWhiteSpace(text);
     while (text.Fill()) {
         const char *begin = text.Begin();
         const char *lf = static_cast<const char *>(std::memchr(begin, '\n', text.End() - begin));
         const char *stop = lf ? lf : text.End();
-        WriteSpaceMarkup(page, begin, stop);
+        WriteSpaceMarkup(p.Out, begin, stop, p.Options.Escape);
         text.Skip(stop);
         if (lf)
             return;
@@ -60,96 +149,146 @@ void WriteFirstLine(TextReader &text, TextWriter &page)
 
 // Copies the rest of the text unchanged (line ends as CR LF). The encoder
 // drops the CRs itself, in the same pass.
-void CopyRest(TextReader &text, TextWriter &page)
+bool CopyRest(Page &p, bool escape)
 {
+    TextReader &text = p.Text;
     while (text.FillKeepingCR()) {
-        WriteUnchanged(page, text.Begin(), text.End());
+        if (!Checked(p, text.Begin(), text.End()))
+            return false;
+        WriteUnchanged(p.Out, text.Begin(), text.End(), escape);
         text.Skip(text.End());
     }
+    return true;
 }
 
 // Writes the rest of the text with spaces, tabs and line ends as markup.
-void ConvertRest(TextReader &text, TextWriter &page)
+bool ConvertRest(Page &p)
 {
+    TextReader &text = p.Text;
     while (text.FillKeepingCR()) {
-        WriteSpaceMarkup(page, text.Begin(), text.End());
+        if (!Checked(p, text.Begin(), text.End()))
+            return false;
+        WriteSpaceMarkup(p.Out, text.Begin(), text.End(), p.Options.Escape);
         text.Skip(text.End());
     }
+    return true;
 }
 
-void WritePlainPage(TextReader &text, TextWriter &page, const ConversionOptions &options)
+void WritePlainPage(Page &p)
 {
-    if (options.StripLeadingSpace)
-        SkipWhiteSpace(text);
-    CopyRest(text, page);
+    if (p.Options.StripLeadingSpace)
+        SkipWhiteSpace(p.Text);
+    CopyRest(p, false);
 }
 
-void WriteHeading(TextReader &text, TextWriter &page, const ConversionOptions &options)
+void WriteHeading(Page &p)
 {
+    const ConversionOptions &options = p.Options;
     if (options.CenterHeading)
-        page.Write("\n<center>");
-    page.Write("<h" + options.HeadingSize + ">");
-    page.Write("<font color=#" + ColorToHex(options.HeadingColor) + ">");
-    WriteFirstLine(text, page);
-    page.Write("</font>");
-    page.Write("</h" + options.HeadingSize + ">");
+        p.Out.Write("\n<center>");
+    p.Out.Write("<h" + options.HeadingSize + ">");
+    p.Out.Write("<font color=#" + ColorToHex(options.HeadingColor) + ">");
+    WriteFirstLine(p);
+    p.Out.Write("</font>");
+    p.Out.Write("</h" + options.HeadingSize + ">");
     if (options.CenterHeading)
-        page.Write("\n</center>");
+        p.Out.Write("\n</center>");
 }
 
-// The head with the title, and the body tag.
-void WriteHead(TextReader &text, TextWriter &page, const ConversionOptions &options)
+// The head with the character set and the title, and the body tag.
+void WriteHead(Page &p)
 {
-    page.Write("<html>\n<head>\n<title>\n");
+    const ConversionOptions &options = p.Options;
+    p.Out.Write("<html>\n<head>\n");
+    if (!p.Charset.empty())
+        p.Out.Write("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + p.Charset +
+                    "\">\n");
+    p.Out.Write("<title>\n");
     if (options.TitleFromFirstLine)
-        WriteFirstLine(text, page);
+        WriteFirstLine(p);
     else
-        page.Write("htm文档\n");
-    page.Write("</title>\n</head>\n<body bgcolor=#" + ColorToHex(options.PageColor) + " text=#" +
-               ColorToHex(options.TextColor) + ">\n");
+        p.Out.Write("htm文档\n");
+    p.Out.Write("</title>\n</head>\n<body bgcolor=#" + ColorToHex(options.PageColor) + " text=#" +
+                ColorToHex(options.TextColor) + ">\n");
 }
 
 // Goes to where the body text starts: past the leading white space if it is
 // stripped, and past the heading's line if there is a heading. The first kept
 // byte of the strip belongs to the heading's line (and is dropped with it) or,
 // without a heading, to the body text: nothing is written here.
-void SkipToBody(TextReader &text, const ConversionOptions &options)
+bool SkipToBody(Page &p)
 {
-    text.Rewind();
-    if (options.StripLeadingSpace)
-        SkipWhiteSpace(text);
-    if (options.HeadingFromFirstLine)
-        SkipLine(text);
+    StartOver(p);
+    if (p.Options.StripLeadingSpace)
+        SkipWhiteSpace(p.Text);
+    return !p.Options.HeadingFromFirstLine || SkipLine(p);
 }
 
-void WriteBody(TextReader &text, TextWriter &page, const ConversionOptions &options)
+bool WriteBody(Page &p)
 {
+    const ConversionOptions &options = p.Options;
     if (options.KeepFormat) {
-        page.Write("<pre><font size=" + options.BodySize + ">");
-        CopyRest(text, page);
-        page.Write("</font></pre>\n</body>\n</html>\n");
+        p.Out.Write("<pre><font size=" + options.BodySize + ">");
+        if (!CopyRest(p, options.Escape))
+            return false;
+        p.Out.Write("</font></pre>\n</body>\n</html>\n");
     } else {
-        page.Write("\n<font size=" + options.BodySize + ">\n");
-        ConvertRest(text, page);
-        page.Write("\n</font>\n\n</body>\n</html>\n");
+        p.Out.Write("\n<font size=" + options.BodySize + ">\n");
+        if (!ConvertRest(p))
+            return false;
+        p.Out.Write("\n</font>\n\n</body>\n</html>\n");
     }
+    return true;
 }
 
-void WriteMarkupPage(TextReader &text, TextWriter &page, const ConversionOptions &options)
+// False if the page was abandoned because the text failed the check.
+bool WriteMarkupPage(Page &p)
 {
-    WriteHead(text, page, options);
-    if (options.HeadingFromFirstLine)
-        WriteHeading(text, page, options);
-    SkipToBody(text, options);
-    WriteBody(text, page, options);
+    WriteHead(p);
+    if (p.Options.HeadingFromFirstLine)
+        WriteHeading(p);
+    return SkipToBody(p) && WriteBody(p) && (!p.Check || p.Check->Finish());
+}
+
+// Whether the first chunk of the text, the one the title is read from, holds
+// nothing that is not UTF-8. Reads nothing that the title does not read.
+bool FirstChunkIsUtf8(TextReader &text)
+{
+    if (!text.Fill())
+        return true;
+    Utf8Validator check;
+    return check.Feed(text.Begin(), text.End());
+}
+
+// With the character set decided from the text: a text whose first chunk is
+// UTF-8 is written as UTF-8 while the rest is checked on the read the body
+// takes anyway. A text that turns out otherwise further on (rare: the first
+// non-UTF-8 byte comes after the first chunk) is written again from the start,
+// declared "gb18030".
+void WriteAutoCharsetPage(Page &p)
+{
+    if (FirstChunkIsUtf8(p.Text)) {
+        Utf8Validator check;
+        Page guess = p;
+        guess.Charset = "utf-8";
+        guess.Check = &check;
+        if (WriteMarkupPage(guess) || !p.Out.Restart())
+            return;
+        p.Text.Rewind();
+    }
+    p.Charset = "gb18030";
+    WriteMarkupPage(p);
 }
 
 } // namespace
 
 void WritePage(TextReader &text, TextWriter &page, const ConversionOptions &options)
 {
+    Page p{text, page, options, options.Charset};
     if (options.NoMarkup)
-        WritePlainPage(text, page, options);
+        WritePlainPage(p);
+    else if (options.Charset == kAutoCharset)
+        WriteAutoCharsetPage(p);
     else
-        WriteMarkupPage(text, page, options);
+        WriteMarkupPage(p);
 }

@@ -71,6 +71,19 @@ void TextWriter::WriteOut(bool all)
     FUsed = carried;
 }
 
+bool TextWriter::Restart()
+{
+    FUsed = 0;
+    if (FWrittenOut > 0) {
+        const off_t at = ::lseek(FFd, 0, SEEK_CUR);
+        const off_t start = at - static_cast<off_t>(FWrittenOut);
+        if (at < 0 || ::ftruncate(FFd, start) != 0 || ::lseek(FFd, start, SEEK_SET) != start)
+            FFailed = true;
+        FWrittenOut = 0;
+    }
+    return !FFailed;
+}
+
 void TextWriter::WriteAll(const char *data, std::size_t size)
 {
     while (size > 0 && !FFailed) {
@@ -83,5 +96,6 @@ void TextWriter::WriteAll(const char *data, std::size_t size)
         }
         data += put;
         size -= put;
+        FWrittenOut += put;
     }
 }

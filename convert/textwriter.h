@@ -40,6 +40,10 @@ public:
 
     // Writes out what is buffered; false if any write failed.
     bool Flush();
+    // Starts the page over: drops what is buffered and, if some of it has
+    // gone out already, cuts the file back to where the page began. Where that
+    // cannot be done (a pipe) the writer fails instead; false then.
+    bool Restart();
     bool Failed() const { return FFailed; }
 
 private:
@@ -57,5 +61,6 @@ private:
     char *FBuffer;
     std::size_t FSize;
     std::size_t FUsed = 0;
+    std::size_t FWrittenOut = 0;
     bool FFailed = false;
 };

@@ -1,0 +1,265 @@
+#include "pagejob.h"
+
+#include "pagefile.h"
+#include "pagewriter.h"
+#include "textreader.h"
+#include "textwriter.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const char kCannotOpenText[] = "不能打开文件!";
+const char kCannotCreatePage[] = "不能新建文件!";
+const char kReadFailedText[] = "读取文件出错!";
+const char kWriteFailedText[] = "写入文件出错!";
+
+namespace {
+
+constexpr char kStandardStream[] = "-";
+
+// Closes a descriptor when it goes out of scope (standard input excepted).
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : FFd(fd) {}
+    ~Descriptor()
+    {
+        if (FFd > 2)
+            ::close(FFd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int Get() const { return FFd; }
+
+private:
+    int FFd;
+};
+
+JobResult Failure(const char *message, const std::string &path, int error)
+{
+    return {JobResult::Outcome::Failed, message, path, error};
+}
+
+JobResult Stopped()
+{
+    return {JobResult::Outcome::Stopped, nullptr, {}, 0};
+}
+
+// A file with no name in the temporary folder, for bytes that must be read
+// again (standard input) or rewritten (a page to a pipe).
+int AnonymousFile()
+{
+    const char *folder = std::getenv("TMPDIR");
+    const std::string dir = folder && *folder ? folder : "/tmp";
+    int fd = ::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        return fd;
+    std::string name = dir + "/txt2htm-XXXXXX";
+    fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0)
+        ::unlink(name.c_str());
+    return fd;
+}
+
+bool CopyAll(int from, int to, char *buffer, std::size_t size)
+{
+    for (;;) {
+        ssize_t got = ::read(from, buffer, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        for (const char *p = buffer; got > 0;) {
+            const ssize_t put = ::write(to, p, got);
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0)
+                return false;
+            p += put;
+            got -= put;
+        }
+    }
+}
+
+// Standard input as the writer needs it: readable from its first byte again.
+// A regular file at its start is used as it is; anything else (a pipe, a
+// terminal) is first copied to an anonymous file.
+int OpenStandardInput(JobBuffers &buffers, int &error)
+{
+    struct stat st;
+    if (::fstat(0, &st) == 0 && S_ISREG(st.st_mode) && ::lseek(0, 0, SEEK_CUR) == 0)
+        return 0;
+    const int fd = AnonymousFile();
+    if (fd < 0 || !CopyAll(0, fd, buffers.Read.get(), TextReader::kDefaultBufferSize) ||
+        ::lseek(fd, 0, SEEK_SET) != 0) {
+        error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Opens a text for reading; only a regular file will do. O_NONBLOCK keeps a
+// FIFO from blocking the open before it is turned away.
+int OpenText(const std::string &path, struct stat &st, int &error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Makes `folder` and the folders above it that are missing.
+bool MakeFolders(const std::string &folder, int &error)
+{
+    if (folder.empty() || ::mkdir(folder.c_str(), 0777) == 0)
+        return true;
+    if (errno == EEXIST) {
+        struct stat st;
+        if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            return true;
+        error = ENOTDIR;
+        return false;
+    }
+    const std::size_t slash = folder.find_last_of('/');
+    if (errno != ENOENT || slash == std::string::npos || slash == 0) {
+        error = errno;
+        return false;
+    }
+    if (!MakeFolders(folder.substr(0, slash), error))
+        return false;
+    if (::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST)
+        return true;
+    error = errno;
+    return false;
+}
+
+std::string FolderOf(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool IsReadOnly(const struct stat &st)
+{
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Writes the page of the open text through the worker's buffers; false if
+// a read or a write failed, with `result` saying which.
+bool WriteWhole(int textFd, int pageFd, const PageJob &job, const JobRules &rules,
+                JobBuffers &buffers, JobResult &result)
+{
+    TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
+    TextWriter writer(pageFd, {buffers.Write.get(), TextWriter::kDefaultBufferSize});
+    WritePage(reader, writer, rules.Options);
+    const bool written = writer.Flush();
+    const int error = errno;
+    if (reader.Failed())
+        result = Failure(kReadFailedText, job.TextPath, 0);
+    else if (!written)
+        result = Failure(kWriteFailedText, job.PagePath, error);
+    return !reader.Failed() && written;
+}
+
+// The page goes to standard output, at the item's turn. A page whose
+// character set is decided from the text may have to start over, which a
+// pipe cannot: it is written to an anonymous file first then.
+JobResult WriteToStandardOutput(int textFd, const PageJob &job, const JobRules &rules,
+                                JobBuffers &buffers, const std::function<bool()> &waitTurn)
+{
+    JobResult result;
+    if (!waitTurn())
+        return Stopped();
+    const bool mayStartOver = rules.Options.Charset == kAutoCharset && !rules.Options.NoMarkup;
+    if (!mayStartOver || ::lseek(1, 0, SEEK_CUR) >= 0) {
+        WriteWhole(textFd, 1, job, rules, buffers, result);
+        return result;
+    }
+    Descriptor page(AnonymousFile());
+    if (page.Get() < 0)
+        return Failure(kWriteFailedText, job.PagePath, errno);
+    if (!WriteWhole(textFd, page.Get(), job, rules, buffers, result))
+        return result;
+    if (::lseek(page.Get(), 0, SEEK_SET) != 0 ||
+        !CopyAll(page.Get(), 1, buffers.Read.get(), TextReader::kDefaultBufferSize))
+        return Failure(kWriteFailedText, job.PagePath, errno);
+    return result;
+}
+
+JobResult WriteToPageFile(int textFd, const struct stat &text, const PageJob &job,
+                          const JobRules &rules, JobBuffers &buffers,
+                          const std::function<bool()> &waitTurn)
+{
+    int error = 0;
+    if (job.CreateFolders && !MakeFolders(FolderOf(job.PagePath), error))
+        return Failure(kCannotCreatePage, job.PagePath, error);
+    struct stat old;
+    const bool exists = ::stat(job.PagePath.c_str(), &old) == 0;
+    if (exists && rules.NoClobber)
+        return {JobResult::Outcome::Kept, nullptr, job.PagePath, 0};
+    // Never over the text itself, another text of the run, or anything but a
+    // writable regular file.
+    if (exists && ((old.st_dev == text.st_dev && old.st_ino == text.st_ino) ||
+                   rules.Texts.count({old.st_dev, old.st_ino}) != 0 || !S_ISREG(old.st_mode) ||
+                   IsReadOnly(old)))
+        return Failure(kCannotCreatePage, job.PagePath, 0);
+
+    PageFile page;
+    if (!page.Create(job.PagePath, exists ? &old : nullptr))
+        return Failure(kCannotCreatePage, job.PagePath, errno);
+    JobResult result;
+    if (!WriteWhole(textFd, page.Fd(), job, rules, buffers, result))
+        return result;
+    if (!waitTurn())
+        return Stopped();
+    switch (page.Commit()) {
+    case PageFile::CommitResult::CloseFailed:
+        return Failure(kWriteFailedText, job.PagePath, errno);
+    case PageFile::CommitResult::ReplaceFailed:
+        return Failure(kCannotCreatePage, job.PagePath, errno);
+    case PageFile::CommitResult::Done:
+        break;
+    }
+    return result;
+}
+
+} // namespace
+
+JobBuffers::JobBuffers()
+    : Read(new char[TextReader::kDefaultBufferSize]),
+      Write(new char[TextWriter::kDefaultBufferSize])
+{}
+
+JobBuffers::~JobBuffers() = default;
+
+JobResult RunPageJob(const PageJob &job, const JobRules &rules, JobBuffers &buffers,
+                     const std::function<bool()> &waitTurn)
+{
+    int error = 0;
+    struct stat text
+    {
+    };
+    const bool fromInput = job.TextPath == kStandardStream;
+    const Descriptor textFd(fromInput ? OpenStandardInput(buffers, error)
+                                      : OpenText(job.TextPath, text, error));
+    if (textFd.Get() < 0)
+        return Failure(kCannotOpenText, job.TextPath, error);
+    if (fromInput)
+        return WriteToStandardOutput(textFd.Get(), job, rules, buffers, waitTurn);
+    return WriteToPageFile(textFd.Get(), text, job, rules, buffers, waitTurn);
+}
