@@ -14,7 +14,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("对文本大小进行详细设置");
 const QString kDeclareCharsetCaption = QStringLiteral("在网页中声明字符集（自动识别UTF-8/GBK）");
-const QString kEscapeMarkupCaption = QStringLiteral("将 < > & 转换为网页实体");
+// "&&" shows one "&"; a single one would mark the space after it as the accelerator.
+const QString kEscapeMarkupCaption = QStringLiteral("将 < > && 转换为网页实体");
 
 } // namespace
 
@@ -104,6 +105,7 @@ void Tfm_morefont::CreatePageOptions()
     vekCheckBox3->setObjectName(QStringLiteral("vekCheckBox3"));
     vekCheckBox4 = NewCheckBox(vekForm1, {48, 265, 161, 17}, kEscapeMarkupCaption, false);
     vekCheckBox4->setObjectName(QStringLiteral("vekCheckBox4"));
+    vekCheckBox4->setAccessibleName(QStringLiteral("将 < > & 转换为网页实体"));
 }
 
 // The original controls keep their order; the page options follow them.

@@ -53,7 +53,7 @@ const ControlRow kDialogControls[] = {
 // The two page options added below the original controls.
 const ControlRow kDialogPageOptions[] = {
     {"vekCheckBox3", {48, 245, 265, 17}, "在网页中声明字符集（自动识别UTF-8/GBK）", nullptr},
-    {"vekCheckBox4", {48, 265, 161, 17}, "将 < > & 转换为网页实体", nullptr},
+    {"vekCheckBox4", {48, 265, 161, 17}, "将 < > && 转换为网页实体", nullptr},
 };
 
 void CheckControls(TvekForm *panel, const ControlRow *begin, const ControlRow *end)
@@ -198,6 +198,11 @@ TEST_F(LayoutTest, DialogPageOptionsFillTheFreeBandAndComeLastInTheTabOrder)
         EXPECT_FALSE(box->Checked());
         EXPECT_TRUE(box->isEnabled());
     }
+    // The ampersand is shown as itself: it marks no accelerator, and the
+    // accessible name reads as the caption looks.
+    EXPECT_FALSE(TvekCustomButton::DispatchDialogChar(&morefont, QLatin1Char(' ')));
+    EXPECT_FALSE(morefont.vekCheckBox4->Checked());
+    EXPECT_EQ(morefont.vekCheckBox4->accessibleName(), QStringLiteral("将 < > & 转换为网页实体"));
     EXPECT_EQ(TabOrder(morefont.vekCheckBox1, 8),
               (QStringList{"vekCheckBox1", "vekButton2", "vekComboBox1", "vekComboBox2",
                            "vekCheckBox2", "vekButton1", "vekCheckBox3", "vekCheckBox4"}));
