@@ -13,6 +13,9 @@ Tfm_morefont *fm_morefont = nullptr;
 namespace {
 
 const QString kCaption = QStringLiteral("对文本大小进行详细设置");
+const QString kDeclareCharsetCaption = QStringLiteral("在网页中声明字符集（自动识别UTF-8/GBK）");
+// "&&" shows one "&"; a single one would mark the space after it as the accelerator.
+const QString kEscapeMarkupCaption = QStringLiteral("将 < > && 转换为网页实体");
 
 } // namespace
 
@@ -24,6 +27,7 @@ Tfm_morefont::Tfm_morefont(QWidget *parent) : TForm(parent)
     CreateLabels();
     CreateComboBoxes();
     CreateButtons();
+    CreatePageOptions();
     SetTabOrder();
     FillSizeLists();
 }
@@ -98,10 +102,22 @@ void Tfm_morefont::CreateButtons()
     vekButton2->OnClick = [this](QObject *sender) { vekButton2Click(sender); };
 }
 
+// In the free band between the body size and OK, aligned with the heading
+// check box. Off, every page is what the original options make of it.
+void Tfm_morefont::CreatePageOptions()
+{
+    vekCheckBox3 = NewCheckBox(vekForm1, {48, 245, 265, 17}, kDeclareCharsetCaption, false);
+    vekCheckBox3->setObjectName(QStringLiteral("vekCheckBox3"));
+    vekCheckBox4 = NewCheckBox(vekForm1, {48, 265, 161, 17}, kEscapeMarkupCaption, false);
+    vekCheckBox4->setObjectName(QStringLiteral("vekCheckBox4"));
+    vekCheckBox4->setAccessibleName(QStringLiteral("将 < > & 转换为网页实体"));
+}
+
+// The original controls keep their order; the page options follow them.
 void Tfm_morefont::SetTabOrder()
 {
-    const QList<QWidget *> order = {vekCheckBox1, vekButton2,   vekComboBox1,
-                                    vekComboBox2, vekCheckBox2, vekButton1};
+    const QList<QWidget *> order = {vekCheckBox1, vekButton2, vekComboBox1, vekComboBox2,
+                                    vekCheckBox2, vekButton1, vekCheckBox3, vekCheckBox4};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -132,6 +148,8 @@ void Tfm_morefont::ReadOptions(ConversionOptions &options) const
     options.HeadingSize = vekComboBox1->currentText().toStdString();
     options.BodySize = vekComboBox2->currentText().toStdString();
     options.HeadingColor = Label3->FontColor();
+    options.Charset = vekCheckBox3->Checked() ? kAutoCharset : "";
+    options.Escape = vekCheckBox4->Checked();
 }
 
 void Tfm_morefont::vekButton2Click(QObject *)

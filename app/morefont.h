@@ -13,8 +13,9 @@ class TvekComboBox;
 class TvekForm;
 
 // The heading and text-size dialog: whether the first line becomes a heading,
-// its centring, size and colour, and the body's text size. Its controls take
-// effect at once; OK and the title bar's close button both just close it.
+// its centring, size and colour, the body's text size, and two opt-in page
+// options (declare the character set, escape markup characters). Its controls
+// take effect at once; OK and the title bar's close button both just close it.
 // The main window sees it only as its TTextSizeSettings.
 class Tfm_morefont : public TForm, public TTextSizeSettings
 {
@@ -35,6 +36,9 @@ public:
     TvekButton *vekButton1 = nullptr;
     TLabel *Label3 = nullptr;
     TColorDialog ColorDialog1;
+    // The page options added below the original controls, unchecked at start.
+    TvekCheckBox *vekCheckBox3 = nullptr; // declare the character set, decided per text
+    TvekCheckBox *vekCheckBox4 = nullptr; // write < > & " as character references
 
     // Handlers.
     void vekButton2Click(QObject *Sender);
@@ -42,7 +46,7 @@ public:
     void vekButton1Click(QObject *Sender);
 
     // TTextSizeSettings: the preview label's background, ShowModal, and the
-    // five options this dialog holds.
+    // seven options this dialog holds.
     void SetPreviewBackground(TColor color) override;
     void ShowDialog() override;
     void ReadOptions(ConversionOptions &options) const override;
@@ -54,6 +58,7 @@ private:
     void CreateLabels();
     void CreateComboBoxes();
     void CreateButtons();
+    void CreatePageOptions();
     void SetTabOrder();
     void FillSizeLists();
 };

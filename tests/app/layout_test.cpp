@@ -5,6 +5,7 @@
 #include "vekform.h"
 #include "vektitlebar.h"
 
+#include <QFontMetrics>
 #include <QImage>
 
 namespace {
@@ -47,6 +48,12 @@ const ControlRow kDialogControls[] = {
     {"Label1", {64, 224, 162, 13}, "请选择正文字号(1号最小)：      ", nullptr},
     {"vekComboBox2", {240, 216, 57, 21}, nullptr, nullptr},
     {"vekButton2", {136, 288, 153, 27}, "确定", nullptr},
+};
+
+// The two page options added below the original controls.
+const ControlRow kDialogPageOptions[] = {
+    {"vekCheckBox3", {48, 245, 265, 17}, "在网页中声明字符集（自动识别UTF-8/GBK）", nullptr},
+    {"vekCheckBox4", {48, 265, 161, 17}, "将 < > && 转换为网页实体", nullptr},
 };
 
 void CheckControls(TvekForm *panel, const ControlRow *begin, const ControlRow *end)
@@ -158,6 +165,47 @@ TEST_F(LayoutTest, DialogAndItsControlsHaveTheirDesignedSizes)
     EXPECT_EQ(TabOrder(morefont.vekCheckBox1, 6),
               (QStringList{"vekCheckBox1", "vekButton2", "vekComboBox1", "vekComboBox2",
                            "vekCheckBox2", "vekButton1"}));
+}
+
+// The page options sit in the panel below the title bar, clear of every other
+// control, show their whole caption in the window's font, and come last in
+// the tab order.
+TEST_F(LayoutTest, DialogPageOptionsFillTheFreeBandAndComeLastInTheTabOrder)
+{
+    TvekForm *panel = morefont.vekForm1;
+    CheckControls(panel, std::begin(kDialogPageOptions), std::end(kDialogPageOptions));
+    const QRect client(0, panel->TitleBar()->geometry().bottom() + 1, panel->width(),
+                       panel->height() - panel->TitleBar()->height());
+    const QList<QWidget *> others = panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (TvekCheckBox *box : {morefont.vekCheckBox3, morefont.vekCheckBox4}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        EXPECT_TRUE(client.contains(box->geometry()));
+        for (QWidget *other : others) {
+            if (other == box)
+                continue;
+            EXPECT_FALSE(box->geometry().intersects(other->geometry()))
+                << other->objectName().toStdString();
+        }
+        EXPECT_EQ(box->font(), morefont.vekCheckBox1->font());
+        EXPECT_EQ(box->font().family(), QStringLiteral("MS Sans Serif"));
+        const int captionEnd =
+            box->GetPicWidth() + 4 + QFontMetrics(box->font()).horizontalAdvance(box->Caption());
+        EXPECT_LE(captionEnd, box->width());
+        EXPECT_EQ(box->UIStyle(), TvekUIStyle::DeepBlue);
+        EXPECT_FALSE(box->AutoSize());
+        EXPECT_FALSE(box->Transparent());
+        EXPECT_TRUE(box->TabStop());
+        EXPECT_FALSE(box->Checked());
+        EXPECT_TRUE(box->isEnabled());
+    }
+    // The ampersand is shown as itself: it marks no accelerator, and the
+    // accessible name reads as the caption looks.
+    EXPECT_FALSE(TvekCustomButton::DispatchDialogChar(&morefont, QLatin1Char(' ')));
+    EXPECT_FALSE(morefont.vekCheckBox4->Checked());
+    EXPECT_EQ(morefont.vekCheckBox4->accessibleName(), QStringLiteral("将 < > & 转换为网页实体"));
+    EXPECT_EQ(TabOrder(morefont.vekCheckBox1, 8),
+              (QStringList{"vekCheckBox1", "vekButton2", "vekComboBox1", "vekComboBox2",
+                           "vekCheckBox2", "vekButton1", "vekCheckBox3", "vekCheckBox4"}));
 }
 
 // The frame: a 32-pixel title bar across the top, a black one-pixel border

@@ -35,6 +35,8 @@ public:
         options.HeadingSize = "6";
         options.BodySize = "1";
         options.HeadingColor = 0x00FF0000;
+        options.Charset = kAutoCharset;
+        options.Escape = true;
     }
 
     std::vector<std::string> calls;
@@ -79,6 +81,8 @@ TEST_F(TextSizeSettingsTest,
     EXPECT_EQ(options.HeadingSize, "6");
     EXPECT_EQ(options.BodySize, "1");
     EXPECT_EQ(options.HeadingColor, 0x00FF0000);
+    EXPECT_EQ(options.Charset, kAutoCharset);
+    EXPECT_TRUE(options.Escape);
     EXPECT_TRUE(options.TitleFromFirstLine);
     EXPECT_EQ(options.PageColor, clWhite);
     EXPECT_EQ(options.TextColor, clBlack);
@@ -109,4 +113,6 @@ TEST_F(TextSizeSettingsTest, WithoutADialogTheButtonDoesNothingAndHeadingAndBody
     EXPECT_EQ(options.HeadingSize, defaults.HeadingSize);
     EXPECT_EQ(options.BodySize, defaults.BodySize);
     EXPECT_EQ(options.HeadingColor, defaults.HeadingColor);
+    EXPECT_EQ(options.Charset, defaults.Charset);
+    EXPECT_EQ(options.Escape, defaults.Escape);
 }
