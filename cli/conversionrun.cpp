@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr char kErrorCaption[] = "出错";
-
 // The items and the order in which their pages take their place and their
 // outcomes are reported: one item holds the turn at a time, in list order.
 class OrderedRun

@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "conversionrun.h"
+#include "enginetexts.h"
 #include "progressline.h"
 #include "textcollector.h"
 
@@ -55,7 +56,7 @@ bool StandardOutputWritten()
     std::cout.flush();
     if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
-    std::cerr << FailureLine("标准输出", "写入文件出错!", errno) << '\n';
+    std::cerr << FailureLine("标准输出", kWriteFailedText, errno) << '\n';
     return false;
 }
 

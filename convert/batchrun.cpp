@@ -1,5 +1,6 @@
 #include "batchrun.h"
 
+#include "enginetexts.h"
 #include "pagefile.h"
 #include "pagefilename.h"
 #include "pagefolder.h"
@@ -18,11 +19,6 @@
 
 namespace {
 
-const char kCannotOpen[] = "不能打开文件!";
-const char kCannotCreate[] = "不能新建文件!";
-const char kReadFailed[] = "读取文件出错!";
-const char kWriteFailed[] = "写入文件出错!";
-const char kErrorCaption[] = "出错";
 // Run control: marks the item that a cancel request stopped.
 const char kCancelled[] = "";
 
@@ -79,7 +75,7 @@ std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
                                      Buffers &buffers, RunControl *control)
 {
     if (!page.Create())
-        return Failure{kCannotCreate, pagePath};
+        return Failure{kCannotCreatePage, pagePath};
 
     TextReader reader(textFd, {buffers.Read.get(), TextReader::kDefaultBufferSize});
     TextWriter writer(page.Fd(), {buffers.Write.get(), TextWriter::kDefaultBufferSize});
@@ -90,14 +86,14 @@ std::optional<Failure> WritePageFile(int textFd, const struct stat &textStatus,
         return Failure{kCancelled, pagePath};
     const bool written = writer.Flush();
     if (reader.Failed() || reader.ChangedSince(textStatus, textPath))
-        return Failure{kReadFailed, textPath};
+        return Failure{kReadFailedText, textPath};
     if (!written)
-        return Failure{kWriteFailed, pagePath};
+        return Failure{kWriteFailedText, pagePath};
     switch (page.Commit()) {
     case PageFile::CommitResult::CloseFailed:
-        return Failure{kWriteFailed, pagePath};
+        return Failure{kWriteFailedText, pagePath};
     case PageFile::CommitResult::ReplaceFailed:
-        return Failure{kCannotCreate, pagePath};
+        return Failure{kCannotCreatePage, pagePath};
     case PageFile::CommitResult::Done:
         break;
     }
@@ -111,7 +107,7 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     struct stat textStatus;
     const int textFd = OpenText(textPath, textStatus);
     if (textFd < 0)
-        return Failure{kCannotOpen, textPath};
+        return Failure{kCannotOpenText, textPath};
     FdCloser closeText(textFd);
     if (control) // Run control
         control->SetTextSize(textStatus.st_size);
@@ -121,7 +117,7 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
     const PathParts place = SplitPath(pagePath);
     PageFile page;
     if (!folder.Open(place.Folder) || !page.Open(folder, place.Name) || !guard.MayWrite(text, page))
-        return Failure{kCannotCreate, pagePath};
+        return Failure{kCannotCreatePage, pagePath};
     if (auto failure =
             WritePageFile(textFd, textStatus, textPath, page, pagePath, options, buffers, control))
         return failure;
@@ -145,7 +141,7 @@ void ReportCancelled(RunControl &control, MessageSink &sink)
 {
     control.MarkCancelled();
     sink.ShowMessage(CancelledMessage(control.Progress().PagesWritten), MessageIcon::Information,
-                     "提示");
+                     kInformationCaption);
 }
 
 } // namespace
@@ -154,7 +150,7 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
                   RunControl *control)
 {
     if (items.Count() == 0) {
-        sink.ShowMessage("  列表框中没有任何文件！", MessageIcon::Warning, "警告");
+        sink.ShowMessage(kEmptyListText, MessageIcon::Warning, kWarningCaption);
         return;
     }
     PageGuard guard(items);
@@ -180,5 +176,6 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
             control->ItemDone(true);
         sink.PageWritten(PageFileName(textPath));
     }
-    sink.ShowMessage("列表框中所有txt文件已经成功转换！", MessageIcon::Information, "提示");
+    sink.ShowMessage("列表框中所有txt文件已经成功转换！", MessageIcon::Information,
+                     kInformationCaption);
 }

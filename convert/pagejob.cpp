@@ -16,11 +16,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const char kCannotOpenText[] = "不能打开文件!";
-const char kCannotCreatePage[] = "不能新建文件!";
-const char kReadFailedText[] = "读取文件出错!";
-const char kWriteFailedText[] = "写入文件出错!";
-
 namespace {
 
 constexpr char kStandardStream[] = "-";

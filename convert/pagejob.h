@@ -1,5 +1,7 @@
 #pragma once
 
+#include "enginetexts.h"
+
 class RunControl;
 
 #include "conversionoptions.h"
@@ -58,9 +60,3 @@ struct JobBuffers
 // stopped meanwhile, which leaves no page (Outcome Stopped).
 JobResult RunPageJob(const PageJob &job, const JobRules &rules, JobBuffers &buffers,
                      const std::function<bool()> &waitTurn);
-
-// The messages of a failure, as the batch run shows them.
-extern const char kCannotOpenText[];
-extern const char kCannotCreatePage[];
-extern const char kReadFailedText[];
-extern const char kWriteFailedText[];

@@ -1,5 +1,7 @@
 #include "runcontrol.h"
 
+#include "enginetexts.h"
+
 #include <algorithm>
 
 RunProgress RunControl::Progress() const
@@ -49,5 +51,5 @@ void RunControl::ItemDone(bool pageWritten)
 
 std::string CancelledMessage(int pagesWritten, const std::string &separator)
 {
-    return "转换已取消" + separator + "已写入 " + std::to_string(pagesWritten) + " 个htm文件";
+    return kCancelledText + separator + "已写入 " + std::to_string(pagesWritten) + " 个htm文件";
 }
