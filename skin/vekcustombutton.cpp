@@ -214,11 +214,7 @@ TColor TvekCustomButton::Color() const
     const QWidget *parent = parentWidget();
     if (!FParentColor || !parent)
         return FColor;
-    bool ok = false;
-    const TColor color = parent->property("Color").toInt(&ok);
-    if (ok)
-        return color;
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
+    return ParentBackgroundColor(parent);
 }
 
 void TvekCustomButton::SetColor(TColor value)

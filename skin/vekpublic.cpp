@@ -273,3 +273,12 @@ void SetBaseColor(QWidget *control, TColor color)
     pal.setColor(QPalette::Base, ToQColor(color));
     control->setPalette(pal);
 }
+
+TColor ParentBackgroundColor(const QWidget *parent)
+{
+    bool ok = false;
+    const TColor color = parent->property("Color").toInt(&ok);
+    if (ok)
+        return color;
+    return FromQColor(parent->palette().color(parent->backgroundRole()));
+}

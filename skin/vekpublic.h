@@ -45,6 +45,9 @@ QString PCharToStr(const char *text);
 void SetWinControlTransparent(QWidget *control);
 // Gives the text area of an item view or an edit field (the palette's Base) a colour.
 void SetBaseColor(QWidget *control, TColor color);
+// The colour a control that follows its parent shows: the parent's own
+// `Color` where it has one, else its background.
+TColor ParentBackgroundColor(const QWidget *parent);
 // True when the component's class has a published property of that name.
 bool IsHasProperty(const QObject *component, const char *name);
 

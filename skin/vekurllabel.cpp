@@ -1,6 +1,7 @@
 #include "vekurllabel.h"
 
 #include "dialogservices.h"
+#include "vekpublic.h"
 
 #include <QMouseEvent>
 
@@ -41,11 +42,7 @@ TColor TvekURLLabel::Color() const
     const QWidget *parent = parentWidget();
     if (!FParentColor || !parent)
         return FColor;
-    bool ok = false;
-    const TColor color = parent->property("Color").toInt(&ok);
-    if (ok)
-        return color;
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
+    return ParentBackgroundColor(parent);
 }
 
 // A colour of its own ends following the parent.
