@@ -10,7 +10,7 @@ TvekButton::TvekButton(QWidget *owner) : TvekCustomButton(owner)
 {
     SetBounds(x(), y(), 80, 27);
     SetTabStop(true);
-    ApplyUIStyle(GetVEKFormStyle(owner ? owner->window() : nullptr));
+    ApplyUIStyle(GetVEKFormStyle(OwnerWindow(owner)));
 }
 
 TvekButton::~TvekButton() = default;

@@ -14,7 +14,7 @@ TvekCheckBox::TvekCheckBox(QWidget *owner, TSubclassTag) : TvekCustomButtonEx(ow
 void TvekCheckBox::Setup(const QString &caption, bool picTransparent)
 {
     QWidget *owner = parentWidget();
-    ApplyUIStyle(GetVEKFormStyle(owner ? owner->window() : nullptr));
+    ApplyUIStyle(GetVEKFormStyle(OwnerWindow(owner)));
     SetPicTransparent(picTransparent);
     SetCaption(caption);
     SetHeight(17);

@@ -32,7 +32,7 @@ TvekCustomComboBox::TvekCustomComboBox(QWidget *owner) : QComboBox(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     StyleChanged();
-    SetUIStyle(GetVEKFormStyle(owner));
+    SetUIStyle(GetVEKFormStyle(OwnerWindow(owner)));
 }
 
 void TvekCustomComboBox::SetUIStyle(TvekUIStyle value)

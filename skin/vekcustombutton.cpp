@@ -155,8 +155,6 @@ void TvekCustomButton::SetTransparent(bool value)
 
 void TvekCustomButton::SetUIStyle(TvekUIStyle value)
 {
-    if (FUIStyle == value)
-        return;
     ApplyUIStyle(value);
 }
 

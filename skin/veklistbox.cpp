@@ -45,7 +45,7 @@ TvekListBox::TvekListBox(QWidget *owner) : QListWidget(owner)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setUniformItemSizes(true);
     setItemDelegate(new TItemHeightDelegate(FItemHeight, this));
-    FBorderColor = GetBorderColor(owner);
+    FBorderColor = GetBorderColor(OwnerWindow(owner));
     SetBaseColor(this, FColor);
     ApplySelectionMode();
     ApplyLayout();

@@ -56,7 +56,7 @@ TvekScrollBar::TvekScrollBar(QWidget *owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(width(), 185);
-    SetUIStyle(GetVEKFormStyle(owner));
+    SetUIStyle(GetVEKFormStyle(OwnerWindow(owner)));
     Layout();
 }
 
@@ -81,8 +81,6 @@ void TvekScrollBar::SetOrientation(TvekProgressBarOrientation value)
 
 void TvekScrollBar::SetUIStyle(TvekUIStyle value)
 {
-    if (FUIStyle == value)
-        return;
     FUIStyle = value;
     if (value == TvekUIStyle::Custom)
         return;

@@ -302,6 +302,11 @@ TColor GetBorderColor(QWidget *form)
     return frame ? GetThemeColor(frame->UIStyle(), TvekThemeElement::ControlBorderColor) : clBlack;
 }
 
+QWidget *OwnerWindow(QWidget *owner)
+{
+    return owner ? owner->window() : nullptr;
+}
+
 void ContainerApplyUIStyle(QWidget *container, TvekUIStyle style)
 {
     if (!container)

@@ -157,6 +157,10 @@ TvekUIStyle GetVEKFormStyle(QWidget *form);
 TColor GetVEKFormColor(QWidget *form);
 TColor GetBorderColor(QWidget *form);
 
+// The window a control placed on owner belongs to, where its skinned frame
+// lies: a control on the frame panel itself starts in the window's style.
+QWidget *OwnerWindow(QWidget *owner);
+
 // Every skinned control: takes the style that its container pushes to the
 // controls placed directly on it (ContainerApplyUIStyle). A new control joins
 // the push by implementing it; one that keeps its own look does nothing.

@@ -520,3 +520,14 @@ void TvekTitleBar::leaveEvent(QEvent *event)
     QWidget::leaveEvent(event);
     SetCursor(std::nullopt);
 }
+
+// A window closed from its bar gets no leave event: the cursor kept from the
+// click would show the button hot when the window opens again elsewhere.
+void TvekTitleBar::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    FCursor.reset();
+    FPressed = false;
+    FMovePending = false;
+    FOwnMove = false;
+}

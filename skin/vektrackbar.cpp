@@ -26,7 +26,9 @@ int MulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
 
 } // namespace
 
-TvekTrackBar::TvekTrackBar(QWidget *owner) : TvekTrackBar(owner, GetVEKFormStyle(owner)) {}
+TvekTrackBar::TvekTrackBar(QWidget *owner)
+    : TvekTrackBar(owner, GetVEKFormStyle(OwnerWindow(owner)))
+{}
 
 TvekTrackBar::TvekTrackBar(QWidget *owner, TvekUIStyle style)
     : QWidget(owner), CursorPos(&GetCursorPos)

@@ -10,6 +10,7 @@
 #include "vekpublic.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
@@ -445,6 +446,34 @@ TEST_F(FramedWindow, ReleaseOverCloseClosesWhereverThePressBegan)
     SendMouse(bar, QEvent::MouseButtonPress, QPoint(150, 15));
     SendMouse(bar, QEvent::MouseButtonRelease, ButtonCentre(1));
     EXPECT_FALSE(host.isVisible());
+}
+
+// A window closed from its title bar and reopened with the pointer elsewhere
+// shows its close button in the normal picture, not the hover one.
+TEST_F(FramedWindow, ReopenedAfterCloseShowsNoHoverPicture)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    TvekTitleBarButton *close = bar->Buttons()->Items(1);
+    const QSize size = bar->ButtonRects()[1].size();
+    close->SetTransparent(false);
+    close->SetPicNormal(Solid(size.width(), size.height(), cyan));
+    close->SetPicMouseOn(Solid(size.width(), size.height(), orange));
+    close->SetPicMouseDown(Solid(size.width(), size.height(), navy));
+    const QPoint centre = ButtonCentre(1);
+    QCursor::setPos(bar->mapToGlobal(centre));
+    QApplication::processEvents(); // the platform's move to the new place
+    SendMouse(bar, QEvent::MouseMove, centre, Qt::NoButton);
+    ASSERT_EQ(bar->grab().toImage().pixel(centre), orange);
+    Click(bar, centre);
+    ASSERT_FALSE(host.isVisible());
+
+    QCursor::setPos(host.frameGeometry().bottomRight() + QPoint(100, 100));
+    QApplication::processEvents();
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    EXPECT_EQ(bar->HotButton(), -1);
+    EXPECT_FALSE(bar->Pressed());
+    EXPECT_EQ(bar->grab().toImage().pixel(centre), cyan);
 }
 
 TEST_F(FramedWindow, MinimiseButtonMinimises)
