@@ -171,7 +171,8 @@ TEST(Txt2htm, FullStandardOutputIsAFailure)
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(ReadFile(dir.Path("err")), "txt2htm: 标准输出: 写入文件出错! (No space left on device)\n");
+    EXPECT_EQ(ReadFile(dir.Path("err")),
+              "txt2htm: 标准输出: 写入文件出错! (No space left on device)\n");
     EXPECT_TRUE(Exists(dir.Path("a.htm")));
 }
 

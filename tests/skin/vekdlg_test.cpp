@@ -515,7 +515,8 @@ TEST(VekMessageDialog, IconShowsTheDialogColourAroundIt)
                               frm->close();
                           });
         ASSERT_FALSE(frame.isNull());
-        const QRgb colour = ToQColor(ColorToRGB(GetThemeColor(style, TvekThemeElement::FormColor))).rgb();
+        const QRgb colour =
+            ToQColor(ColorToRGB(GetThemeColor(style, TvekThemeElement::FormColor))).rgb();
         for (QPoint corner : {icon.topLeft(), icon.topRight(), icon.bottomLeft()})
             EXPECT_EQ(frame.pixel(corner), colour)
                 << int(style) << " at " << corner.x() << "," << corner.y();
