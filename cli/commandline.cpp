@@ -201,17 +201,17 @@ const OptionSpec kOptions[] = {
 
 const OptionSpec *FindLong(std::string_view name)
 {
-    for (const OptionSpec &spec : kOptions)
-        if (spec.Long == name)
-            return &spec;
+    for (const OptionSpec &option : kOptions)
+        if (option.Long == name)
+            return &option;
     return nullptr;
 }
 
 const OptionSpec *FindShort(char letter)
 {
-    for (const OptionSpec &spec : kOptions)
-        if (spec.Short != 0 && spec.Short == letter)
-            return &spec;
+    for (const OptionSpec &option : kOptions)
+        if (option.Short != 0 && option.Short == letter)
+            return &option;
     return nullptr;
 }
 
@@ -265,9 +265,9 @@ private:
         return std::string_view(FArgv[++FIndex]);
     }
 
-    void Apply(const OptionSpec &spec, std::string_view shown, std::string_view value)
+    void Apply(const OptionSpec &option, std::string_view shown, std::string_view value)
     {
-        if (auto reason = spec.Set(FLine, value))
+        if (auto reason = option.Set(FLine, value))
             Fail(std::string(shown) + " " + *reason);
     }
 
@@ -277,16 +277,16 @@ private:
         const std::size_t equals = body.find('=');
         const std::string_view name = body.substr(0, equals);
         const std::string shown = "--" + std::string(name);
-        const OptionSpec *spec = FindLong(name);
-        if (!spec) {
+        const OptionSpec *option = FindLong(name);
+        if (!option) {
             Fail("unknown option '--" + std::string(body) + "'");
             return;
         }
-        if (spec->Value.empty()) {
+        if (option->Value.empty()) {
             if (equals != std::string_view::npos)
                 Fail(shown + " takes no value");
             else
-                Apply(*spec, shown, {});
+                Apply(*option, shown, {});
             return;
         }
         std::optional<std::string_view> value;
@@ -295,23 +295,23 @@ private:
         else
             value = NextArgument();
         if (!value)
-            Fail(shown + " wants " + std::string(spec->Value));
+            Fail(shown + " wants " + std::string(option->Value));
         else
-            Apply(*spec, shown, *value);
+            Apply(*option, shown, *value);
     }
 
     // "-rv", "-j2", "-j 2", "-oDIR", "-o DIR".
     void ParseShorts(std::string_view letters)
     {
         for (std::size_t i = 0; i < letters.size() && Ok(); ++i) {
-            const OptionSpec *spec = FindShort(letters[i]);
+            const OptionSpec *option = FindShort(letters[i]);
             const std::string shown = std::string("-") + letters[i];
-            if (!spec) {
+            if (!option) {
                 Fail("unknown option '" + shown + "'");
                 return;
             }
-            if (spec->Value.empty()) {
-                Apply(*spec, shown, {});
+            if (option->Value.empty()) {
+                Apply(*option, shown, {});
                 continue;
             }
             std::optional<std::string_view> value;
@@ -320,9 +320,9 @@ private:
             else
                 value = NextArgument();
             if (!value)
-                Fail(shown + " wants " + std::string(spec->Value));
+                Fail(shown + " wants " + std::string(option->Value));
             else
-                Apply(*spec, shown, *value);
+                Apply(*option, shown, *value);
             return;
         }
     }
@@ -334,12 +334,13 @@ private:
 };
 
 // "  -o, --output-dir=DIR" as the help's left column.
-std::string Synopsis(const OptionSpec &spec)
+std::string Synopsis(const OptionSpec &option)
 {
-    std::string text = spec.Short ? std::string("  -") + spec.Short + ", " : std::string("      ");
-    text += "--" + std::string(spec.Long);
-    if (!spec.Value.empty())
-        text += "=" + std::string(spec.Value);
+    std::string text =
+        option.Short ? std::string("  -") + option.Short + ", " : std::string("      ");
+    text += "--" + std::string(option.Long);
+    if (!option.Value.empty())
+        text += "=" + std::string(option.Value);
     return text;
 }
 
@@ -358,10 +359,10 @@ std::string UsageText()
                        "extension htm), overwriting an existing page. Stops at the first failure.\n"
                        "With FILE -, reads standard input and writes the page to standard output.\n"
                        "\n";
-    for (const OptionSpec &spec : kOptions) {
-        std::string left = Synopsis(spec);
+    for (const OptionSpec &option : kOptions) {
+        std::string left = Synopsis(option);
         left.resize(std::max(left.size() + 2, kColumn), ' ');
-        std::string_view help = spec.Help;
+        std::string_view help = option.Help;
         // Continuation lines of the help stand in the same column.
         for (std::size_t nl; (nl = help.find('\n')) != std::string_view::npos;) {
             text += left + std::string(help.substr(0, nl)) + "\n";

@@ -6,27 +6,7 @@
 set -euo pipefail
 
 PROGRAM=$(realpath "$1")
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-wait_window() {
-    timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -1
-}
-wait_until() {
-    for _ in $(seq 200); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
 # No display: neither X nor Wayland, and no platform chosen.
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" "$@"; }

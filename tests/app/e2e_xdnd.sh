@@ -10,20 +10,7 @@ SOURCE="$(dirname "$(realpath "$0")")/xdnd_source.py"
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "SKIP: python3-xlib is not installed"; exit 0; }
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-wait_window() {
-    timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -1
-}
+source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
 printf 'First\n' >"$WORK/a.txt"
 printf 'Second\n' >"$WORK/b.txt"

@@ -11,32 +11,7 @@ PROGRAM=$(realpath "$1")
 TXT2HTM=$(realpath "$2")
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# The id of the first window whose name matches, waiting at most 20 s for it.
-wait_window() {
-    timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -1
-}
-
-# Bounded polling until a command succeeds (at most 20 s).
-wait_until() {
-    for _ in $(seq 200); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
 window_gone() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 window_pos() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
