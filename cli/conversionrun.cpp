@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <map>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <thread>
 #include <vector>
@@ -13,46 +15,65 @@
 namespace {
 
 // The items and the order in which their pages take their place and their
-// outcomes are reported: one item holds the turn at a time, in list order.
+// outcomes are reported. Workers convert items as they come and hand each
+// result over; whichever worker finds the next item in list order done puts
+// its page in place and reports it, and goes on while the following ones are
+// done too. No worker waits for another, except to stay at most a bounded
+// number of items ahead (each written page keeps a file open until its turn)
+// and for standard output, which is written at its item's turn.
 class OrderedRun
 {
 public:
     OrderedRun(const std::vector<RunItem> &items, const JobRules &rules, bool keepGoing,
-               MessageSink &sink)
-        : FItems(items), FRules(rules), FKeepGoing(keepGoing), FSink(sink)
+               int workers, MessageSink &sink)
+        : FItems(items), FRules(rules), FKeepGoing(keepGoing),
+          FMaxAhead(64 + 2 * static_cast<std::size_t>(workers)), FSink(sink)
     {}
 
     // Takes items until none is left or the run has stopped.
     void Work()
     {
         JobBuffers buffers;
-        for (;;) {
-            std::size_t index;
-            {
-                std::lock_guard lock(FMutex);
-                if (FRules.Control && FRules.Control->CancelRequested())
-                    StopLocked();
-                if (FStopped || FNextItem == FItems.size())
-                    return;
-                index = FNextItem++;
-            }
-            if (!RunItemAt(index, buffers))
-                return;
+        std::size_t index;
+        while (TakeItem(index)) {
+            const RunItem &item = FItems[index];
+            if (FRules.Control)
+                FRules.Control->StartItem(static_cast<int>(index), item.Job.TextPath);
+            const auto waitTurn = [&] { return WaitTurn(index); };
+            HandOver(index,
+                     item.Failed ? *item.Failed : RunPageJob(item.Job, FRules, buffers, waitTurn));
         }
     }
 
     bool AnyFailed() const { return FAnyFailed; }
 
 private:
-    // Ends the run for every worker, also those waiting for their turn.
+    // The next item to convert; false once none is left or the run stopped.
+    bool TakeItem(std::size_t &index)
+    {
+        std::unique_lock lock(FMutex);
+        FTurnChanged.wait(lock, [&] {
+            return FStopped || FNextItem == FItems.size() || FNextItem - FTurn < FMaxAhead;
+        });
+        if (FRules.Control && FRules.Control->CancelRequested())
+            StopLocked();
+        if (FStopped || FNextItem == FItems.size())
+            return false;
+        index = FNextItem++;
+        return true;
+    }
+
+    // Ends the run for every worker, also those waiting; the pages not yet
+    // in place are discarded.
     void StopLocked()
     {
         FStopped = true;
+        FDone.clear();
         FTurnChanged.notify_all();
     }
 
-    // Waits until item `index` holds the turn; false if the run stopped
-    // before it came.
+    // Waits until item `index` is next in list order; false if the run
+    // stopped before.
     bool WaitTurn(std::size_t index)
     {
         std::unique_lock lock(FMutex);
@@ -60,39 +81,46 @@ private:
         return !FStopped;
     }
 
-    // Converts one item and reports it at its turn; false if the run stopped.
-    bool RunItemAt(std::size_t index, JobBuffers &buffers)
+    // Takes the result of item `index`; then, unless another worker is at it,
+    // puts in place and reports every result that is next in list order.
+    void HandOver(std::size_t index, JobResult result)
     {
-        const RunItem &item = FItems[index];
-        bool holding = false;
-        const auto waitTurn = [&] { return holding = WaitTurn(index); };
-        if (FRules.Control)
-            FRules.Control->StartItem(static_cast<int>(index), item.Job.TextPath);
-        const JobResult result =
-            item.Failed ? *item.Failed : RunPageJob(item.Job, FRules, buffers, waitTurn);
-        if (result.Outcome == JobResult::Outcome::Stopped) {
-            std::lock_guard lock(FMutex);
+        std::unique_lock lock(FMutex);
+        if (result.Outcome == JobResult::Outcome::Stopped)
             StopLocked();
-            return false;
-        }
-        if (!holding && !WaitTurn(index))
-            return false;
-        Report(item.Job, result);
-        if (FRules.Control)
-            FRules.Control->ItemDone(result.Outcome == JobResult::Outcome::Written);
-        const bool failed = result.Outcome == JobResult::Outcome::Failed;
-        std::lock_guard lock(FMutex);
-        FAnyFailed = FAnyFailed || failed;
-        if (failed && !FKeepGoing) {
-            StopLocked();
-        } else {
+        if (FStopped)
+            return;
+        FDone.emplace(index, std::move(result));
+        if (FPlacing)
+            return;
+        FPlacing = true;
+        for (auto next = FDone.find(FTurn); next != FDone.end(); next = FDone.find(FTurn)) {
+            JobResult done = std::move(next->second);
+            FDone.erase(next);
+            lock.unlock();
+            const bool failed = !Place(FItems[FTurn].Job, std::move(done));
+            lock.lock();
+            FAnyFailed = FAnyFailed || failed;
+            if (failed && !FKeepGoing) {
+                StopLocked();
+                break;
+            }
             ++FTurn;
             FTurnChanged.notify_all();
         }
-        return !FStopped;
+        FPlacing = false;
     }
 
-    // Only the item that holds the turn reports.
+    // Puts an item's page in place and reports it; false if it failed.
+    bool Place(const PageJob &job, JobResult result)
+    {
+        result = CommitPage(std::move(result), job);
+        Report(job, result);
+        if (FRules.Control)
+            FRules.Control->ItemDone(result.Outcome == JobResult::Outcome::Written);
+        return result.Outcome != JobResult::Outcome::Failed;
+    }
+
     void Report(const PageJob &job, const JobResult &result)
     {
         switch (result.Outcome) {
@@ -116,26 +144,47 @@ private:
     const std::vector<RunItem> &FItems;
     const JobRules &FRules;
     const bool FKeepGoing;
+    const std::size_t FMaxAhead;
     MessageSink &FSink;
 
     std::mutex FMutex;
     std::condition_variable FTurnChanged;
     std::size_t FNextItem = 0;
-    std::size_t FTurn = 0;
+    std::size_t FTurn = 0; // the next item to be put in place
+    std::map<std::size_t, JobResult> FDone;
+    bool FPlacing = false;
     bool FStopped = false;
     bool FAnyFailed = false;
 };
 
-// Every file the run reads as a text, so that no page replaces one.
-std::set<std::pair<dev_t, ino_t>> TextFiles(const std::vector<RunItem> &items)
+// Every file the run reads as a text, so that no page replaces one; looked
+// up the first time a page's name is found taken (a run of new pages needs
+// none of it).
+class TextFiles
 {
-    std::set<std::pair<dev_t, ino_t>> texts;
-    struct stat st;
-    for (const RunItem &item : items)
-        if (!item.Failed && item.Job.TextPath != "-" && ::stat(item.Job.TextPath.c_str(), &st) == 0)
-            texts.insert({st.st_dev, st.st_ino});
-    return texts;
-}
+public:
+    explicit TextFiles(const std::vector<RunItem> &items) : FItems(items) {}
+
+    bool Contains(FileId file)
+    {
+        std::call_once(FLookedUp, [this] { LookUp(); });
+        return FFiles.count(file) != 0;
+    }
+
+private:
+    void LookUp()
+    {
+        struct stat st;
+        for (const RunItem &item : FItems)
+            if (!item.Failed && item.Job.TextPath != "-" &&
+                ::stat(item.Job.TextPath.c_str(), &st) == 0)
+                FFiles.insert({st.st_dev, st.st_ino});
+    }
+
+    const std::vector<RunItem> &FItems;
+    std::once_flag FLookedUp;
+    std::set<FileId> FFiles;
+};
 
 int WorkerCount(int jobs, std::size_t items)
 {
@@ -154,12 +203,14 @@ int RunConversion(const CommandLine &line, MessageSink &sink, RunControl *contro
         return 1;
     }
     const std::vector<RunItem> &items = collector.Items();
-    JobRules rules{line.Options, line.NoClobber, TextFiles(items)};
+    TextFiles texts(items);
+    JobRules rules{line.Options, line.NoClobber,
+                   [&texts](FileId file) { return texts.Contains(file); }};
     rules.Control = control;
     if (control)
         control->StartRun(static_cast<int>(items.size()), 0);
-    OrderedRun run(items, rules, line.KeepGoing, sink);
     const int workers = WorkerCount(line.Jobs, items.size());
+    OrderedRun run(items, rules, line.KeepGoing, workers, sink);
     std::vector<std::thread> threads;
     for (int i = 1; i < workers; ++i)
         threads.emplace_back([&run] { run.Work(); });

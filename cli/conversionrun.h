@@ -9,7 +9,8 @@ class RunControl;
 // failure as one line (ShowPlainError), each page written or kept. Items are
 // converted by line.Jobs workers at once; the pages and the reports are those
 // of a run that takes the items one by one in list order: a page takes its
-// place only when every earlier item is done, and without --keep-going the
+// place only when every earlier item is done (until then it waits, written
+// in full, with no name), and without --keep-going the
 // first failure in list order ends the run before any later page is in
 // place. Returns the exit status: 0 all converted, 1 something failed.
 // With a `control`, progress is reported there and a cancel request stops the

@@ -141,8 +141,9 @@ void TextCollector::AddFolder(const std::string &root, const std::string &folder
 {
     std::vector<std::string> names;
     if (!ListFolder(folder, names)) {
-        FItems.push_back({{folder, folder},
-                          JobResult{JobResult::Outcome::Failed, kCannotOpenText, folder, errno}});
+        FItems.push_back(
+            {{folder, folder},
+             JobResult{JobResult::Outcome::Failed, kCannotOpenText, folder, errno, {}}});
         return;
     }
     for (const std::string &name : names) {

@@ -3,6 +3,7 @@
 #include "pagefolder.h"
 #include "pendingname.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -195,10 +196,24 @@ PageFile::CommitResult PageFile::Commit()
     return FUnnamed ? CommitUnnamed() : CommitNamed();
 }
 
+// A descriptor is linked by itself where the process may (CAP_DAC_READ_SEARCH,
+// which root has): several threads linking through /proc paths at once wait
+// for each other. Without that right the call fails with ENOENT, and the
+// /proc path is used from then on.
 bool PageFile::LinkAs(int fd, const std::string &name)
 {
+    static std::atomic<bool> linkByDescriptor{true};
+    if (linkByDescriptor.load(std::memory_order_relaxed)) {
+        if (::linkat(fd, "", FFolderFd, name.c_str(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != ENOENT && errno != EPERM)
+            return false;
+    }
     const std::string source = ProcPathOf(fd);
-    return ::linkat(AT_FDCWD, source.c_str(), FFolderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    if (::linkat(AT_FDCWD, source.c_str(), FFolderFd, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
+        return false;
+    linkByDescriptor.store(false, std::memory_order_relaxed);
+    return true;
 }
 
 bool PageFile::RenameOverPage()

@@ -21,6 +21,7 @@ public:
     // it cannot be opened.
     bool Open(const std::string &path);
     int Fd() const { return FFd; }
+    const std::string &Path() const { return FPath; }
     FileId Id() const { return FId; }
     // Whether new files get the folder's group (its set-group-ID bit).
     bool SetsGroup() const { return FSetsGroup; }

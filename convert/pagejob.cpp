@@ -16,6 +16,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// A written page and the folder it is to take its place in.
+class PendingPage
+{
+public:
+    std::shared_ptr<PageFolder> Folder;
+    PageFile File;
+};
+
 namespace {
 
 constexpr char kStandardStream[] = "-";
@@ -40,12 +48,12 @@ private:
 
 JobResult Failure(const char *message, const std::string &path, int error)
 {
-    return {JobResult::Outcome::Failed, message, path, error};
+    return {JobResult::Outcome::Failed, message, path, error, {}};
 }
 
 JobResult Stopped()
 {
-    return {JobResult::Outcome::Stopped, nullptr, {}, 0};
+    return {JobResult::Outcome::Stopped, nullptr, {}, 0, {}};
 }
 
 // A file with no name in the temporary folder, for bytes that must be read
@@ -198,44 +206,45 @@ JobResult WriteToStandardOutput(int textFd, const PageJob &job, const JobRules &
     return result;
 }
 
+// The worker's folder for a page in `path`: the one open already, unless a
+// pending page still uses it for another folder.
+PageFolder *FolderFor(const std::string &path, JobBuffers &buffers)
+{
+    std::shared_ptr<PageFolder> &folder = buffers.Folder;
+    if (!folder || (folder.use_count() > 1 && folder->Path() != path))
+        folder = std::make_shared<PageFolder>();
+    return folder->Open(path) ? folder.get() : nullptr;
+}
+
 JobResult WriteToPageFile(int textFd, const struct stat &text, const PageJob &job,
-                          const JobRules &rules, JobBuffers &buffers,
-                          const std::function<bool()> &waitTurn)
+                          const JobRules &rules, JobBuffers &buffers)
 {
     int error = 0;
     const PathParts place = SplitPath(job.PagePath);
     if (job.CreateFolders && !MakeFolders(place.Folder, error))
         return Failure(kCannotCreatePage, job.PagePath, error);
-    PageFolder folder;
-    PageFile page;
-    if (!folder.Open(place.Folder) || !page.Open(folder, place.Name))
+    PageFolder *folder = FolderFor(place.Folder, buffers);
+    auto pending = std::make_shared<PendingPage>();
+    PageFile &page = pending->File;
+    if (!folder || !page.Open(*folder, place.Name))
         return Failure(kCannotCreatePage, job.PagePath, errno);
+    pending->Folder = buffers.Folder;
     const bool exists = page.Existing() != PageFile::Entry::None;
     if (exists && rules.NoClobber)
-        return {JobResult::Outcome::Kept, nullptr, job.PagePath, 0};
+        return {JobResult::Outcome::Kept, nullptr, job.PagePath, 0, {}};
     // Never over the text itself or another text of the run, also through
     // links, nor over anything the process may not write.
     const FileId textId{text.st_dev, text.st_ino};
     const auto isText = [&](FileId file) {
-        return file == textId || rules.Texts.count({file.Dev, file.Ino}) != 0;
+        return file == textId || (rules.IsText && rules.IsText(file));
     };
     if (exists && !MayReplaceExisting(page, isText))
         return Failure(kCannotCreatePage, job.PagePath, 0);
     if (!page.Create())
         return Failure(kCannotCreatePage, job.PagePath, errno);
     JobResult result;
-    if (!WriteWhole(textFd, page.Fd(), job, rules, buffers, result, &text))
-        return result;
-    if (!waitTurn())
-        return Stopped();
-    switch (page.Commit()) {
-    case PageFile::CommitResult::CloseFailed:
-        return Failure(kWriteFailedText, job.PagePath, errno);
-    case PageFile::CommitResult::ReplaceFailed:
-        return Failure(kCannotCreatePage, job.PagePath, errno);
-    case PageFile::CommitResult::Done:
-        break;
-    }
+    if (WriteWhole(textFd, page.Fd(), job, rules, buffers, result, &text))
+        result.Page = std::move(pending);
     return result;
 }
 
@@ -264,5 +273,23 @@ JobResult RunPageJob(const PageJob &job, const JobRules &rules, JobBuffers &buff
         rules.Control->SetTextSize(static_cast<std::uint64_t>(text.st_size));
     if (fromInput)
         return WriteToStandardOutput(textFd.Get(), job, rules, buffers, waitTurn);
-    return WriteToPageFile(textFd.Get(), text, job, rules, buffers, waitTurn);
+    return WriteToPageFile(textFd.Get(), text, job, rules, buffers);
+}
+
+JobResult CommitPage(JobResult result, const PageJob &job)
+{
+    if (!result.Page)
+        return result;
+    const PageFile::CommitResult commit = result.Page->File.Commit();
+    const int error = errno;
+    result.Page.reset();
+    switch (commit) {
+    case PageFile::CommitResult::CloseFailed:
+        return Failure(kWriteFailedText, job.PagePath, error);
+    case PageFile::CommitResult::ReplaceFailed:
+        return Failure(kCannotCreatePage, job.PagePath, error);
+    case PageFile::CommitResult::Done:
+        break;
+    }
+    return result;
 }

@@ -158,4 +158,51 @@ TEST(Txt2htmProgress, NoProgressLineWhenRedirectedWithoutTheOption)
     EXPECT_EQ(tool.Err, "");
 }
 
+// While a long first text holds its turn, the other worker runs on through
+// several folders, as far ahead as it may keep pages waiting, past a failure:
+// what is left is what a serial run leaves.
+TEST(Txt2htmProgress, WorkerAheadOfALongTextKeepsListOrder)
+{
+    const std::string bigText(16 * 1024 * 1024, 'x'); // 256 chunks
+    const std::set<std::string> missing{"sub0/t40", "sub2/t10"};
+    for (const bool keepGoing : {false, true}) {
+        TempDir dir;
+        std::vector<std::string> args{"-j2"};
+        if (keepGoing)
+            args.push_back("--keep-going");
+        WriteFile(dir.Path("big.txt"), bigText);
+        args.push_back("big.txt");
+        std::vector<std::string> names;
+        for (int folder = 0; folder < 3; ++folder) {
+            const std::string sub = "sub" + std::to_string(folder);
+            std::filesystem::create_directory(dir.Path(sub));
+            for (int i = 0; i < 60; ++i) {
+                names.push_back(sub + "/t" + std::to_string(i));
+                if (!missing.count(names.back()))
+                    WriteFile(dir.Path(names.back() + ".txt"), names.back());
+                args.push_back(names.back() + ".txt");
+            }
+        }
+        RunningTool tool(dir, args, "2000");
+        EXPECT_EQ(tool.Wait(), 1);
+        const std::string failure = ": 不能打开文件! (No such file or directory)\n";
+        EXPECT_EQ(tool.Err, "txt2htm: sub0/t40.txt" + failure +
+                                (keepGoing ? "txt2htm: sub2/t10.txt" + failure : ""));
+        EXPECT_GT(ReadFile(dir.Path("big.htm")).size(), bigText.size());
+        bool stopped = false;
+        for (const std::string &name : names) {
+            stopped = stopped || (!keepGoing && missing.count(name));
+            const bool written = !stopped && !missing.count(name);
+            ASSERT_EQ(Exists(dir.Path(name + ".htm")), written) << keepGoing << name;
+            if (written) {
+                EXPECT_NE(ReadFile(dir.Path(name + ".htm")).find(name), std::string::npos);
+            }
+        }
+        for (int folder = 0; folder < 3; ++folder)
+            for (const auto &entry :
+                 std::filesystem::directory_iterator(dir.Path("sub" + std::to_string(folder))))
+                EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+    }
+}
+
 } // namespace
