@@ -22,6 +22,9 @@ constexpr mode_t kPrivateMode = 0600;
 constexpr mode_t kPermissionBits = 0777;
 
 bool gUnnamedFilesAllowed = true;
+// Whether a file may be linked by its descriptor alone; off once the process
+// turns out not to have the right.
+std::atomic<bool> gLinkByDescriptor{true};
 
 FileId IdOf(const struct stat &st)
 {
@@ -103,6 +106,11 @@ PageFile::~PageFile()
 void PageFile::SetUnnamedFilesAllowed(bool allowed)
 {
     gUnnamedFilesAllowed = allowed;
+}
+
+void PageFile::SetLinkByDescriptorAllowed(bool allowed)
+{
+    gLinkByDescriptor = allowed;
 }
 
 bool PageFile::Open(const PageFolder &folder, const std::string &name)
@@ -202,8 +210,7 @@ PageFile::CommitResult PageFile::Commit()
 // /proc path is used from then on.
 bool PageFile::LinkAs(int fd, const std::string &name)
 {
-    static std::atomic<bool> linkByDescriptor{true};
-    if (linkByDescriptor.load(std::memory_order_relaxed)) {
+    if (gLinkByDescriptor.load(std::memory_order_relaxed)) {
         if (::linkat(fd, "", FFolderFd, name.c_str(), AT_EMPTY_PATH) == 0)
             return true;
         if (errno != ENOENT && errno != EPERM)
@@ -212,7 +219,7 @@ bool PageFile::LinkAs(int fd, const std::string &name)
     const std::string source = ProcPathOf(fd);
     if (::linkat(AT_FDCWD, source.c_str(), FFolderFd, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
         return false;
-    linkByDescriptor.store(false, std::memory_order_relaxed);
+    gLinkByDescriptor.store(false, std::memory_order_relaxed);
     return true;
 }
 

@@ -60,6 +60,9 @@ public:
     // Makes every page start with a temporary name, as on a file system
     // without unnamed files (for tests of that way).
     static void SetUnnamedFilesAllowed(bool allowed);
+    // Makes every unnamed file be linked through its /proc path, as in a
+    // process without the right to link a descriptor (for tests of that way).
+    static void SetLinkByDescriptorAllowed(bool allowed);
 
 private:
     bool CreateUnnamed();

@@ -325,6 +325,24 @@ TEST_F(PageFileTest, NamedTemporaryFilesLeaveNothing)
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.txt", "a.htm", "b.txt", "b.htm"}));
 }
 
+// A process that may not link a file by its descriptor (only root may) links
+// it through its /proc path: new and replaced pages come out the same.
+TEST_F(PageFileTest, LinkingThroughProcPathsLeavesTheSamePages)
+{
+    PageFile::SetLinkByDescriptorAllowed(false);
+    WriteFile(P("a.txt"), kText);
+    WriteFile(P("b.txt"), kText);
+    WriteFile(P("b.htm"), "old\n");
+    ::chmod(P("b.htm").c_str(), 0604);
+    const std::string reports = Convert({P("a.txt"), P("b.txt")});
+    PageFile::SetLinkByDescriptorAllowed(true);
+    EXPECT_EQ(reports, kDone);
+    EXPECT_EQ(ReadFile(P("a.htm")), kNoMarkupPage);
+    EXPECT_EQ(ReadFile(P("b.htm")), kNoMarkupPage);
+    EXPECT_EQ(StatusOf(P("b.htm")).st_mode & 07777, 0604u);
+    EXPECT_EQ(Listing(), (std::set<std::string>{"a.txt", "a.htm", "b.txt", "b.htm"}));
+}
+
 // A large text, quick to make: a first line, then a hole of zero bytes. Its
 // page without markup has each line end as CR LF.
 constexpr off_t kLargeText = 8 * 1024 * 1024;
