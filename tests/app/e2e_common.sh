@@ -1,11 +1,14 @@
-# Shared by the end-to-end scripts: a work folder removed at exit together
-# with the program started as $PID, and waits bounded by deadlines.
-# Sourced after `set -euo pipefail`.
+# Shared by the end-to-end scripts: a work folder (under $QM_WORK_PARENT if
+# set) removed at exit, together with the program started as $PID, the
+# window manager started by start_window_manager and any process in $HELPERS;
+# and waits bounded by deadlines. Sourced after `set -euo pipefail`.
 
-WORK=$(mktemp -d)
+WORK=$(mktemp -d "${QM_WORK_PARENT:-${TMPDIR:-/tmp}}/qm-e2e-XXXXXX")
 PID=""
+WM_PID=""
+HELPERS=""
 cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
+    for p in $HELPERS $PID $WM_PID; do kill "$p" 2>/dev/null || true; done
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -15,16 +18,26 @@ fail() {
     exit 1
 }
 
-# The id of the first window whose name matches, waiting at most 20 s for it.
+# The id of the first window whose name matches, waiting at most 20 s for it;
+# nothing if none came. Further arguments go to `xdotool search`
+# (--onlyvisible).
 wait_window() {
-    timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -1
+    { timeout 20 xdotool search --sync "${@:2}" --name "$1" 2>/dev/null || true; } | head -1
 }
 
-# Bounded polling until a command succeeds (at most 20 s).
+# Bounded polling until a command succeeds: at most $WAIT_SECONDS (20 s).
 wait_until() {
-    for _ in $(seq 200); do
+    for _ in $(seq $((${WAIT_SECONDS:-20} * 10))); do
         if "$@"; then return 0; fi
         sleep 0.1
     done
     return 1
+}
+
+# Starts openbox and waits until it manages the screen.
+start_window_manager() {
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    wait_until wm_ready || fail "openbox did not start"
 }

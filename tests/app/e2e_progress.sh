@@ -15,33 +15,13 @@ TEXT_MIB=${4:-8}
 PING_LIMIT=${5:-200}
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
-WORK=$(mktemp -d "${QM_WORK_PARENT:-${TMPDIR:-/tmp}}/qm-e2e-XXXXXX")
-PID="" WM="" PINGER=""
-cleanup() {
-    for p in $PINGER $PID $WM; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "$(realpath "$0")")/e2e_common.sh"
+# The run may take a while: waits last up to 60 s.
+WAIT_SECONDS=60
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-wait_window() { (timeout 20 xdotool search --sync --name "$1" 2>/dev/null || true) | head -1; }
-# Bounded polling until a command succeeds (at most 60 s).
-wait_until() {
-    for _ in $(seq 600); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 window_gone() { ! xdotool search --name "$1" >/dev/null 2>&1; }
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-openbox --sm-disable >"$WORK/wm.log" 2>&1 &
-WM=$!
-wait_until wm_running || fail "the window manager did not start"
+start_window_manager
 
 mkdir -p "$WORK/texts" "$WORK/expected"
 # The text is made here, on the file system the run reads from.
@@ -70,6 +50,7 @@ wait_until window_gone '^打开$' || fail "the open dialog did not close"
 
 "$XPROBE" ping "$MAIN" "$PING_LIMIT" "$WORK/stop-pinging" >"$WORK/ping.log" 2>&1 &
 PINGER=$!
+HELPERS=$PINGER
 
 # "转换为htm文件".
 START=$(date +%s.%N)
@@ -97,6 +78,7 @@ window_gone '^正在转换$' || fail "the progress window is still there with th
 touch "$WORK/stop-pinging"
 wait "$PINGER" || PING_FAILED=1
 PINGER=""
+HELPERS=""
 cat "$WORK/ping.log"
 [ -z "${PING_FAILED:-}" ] || fail "the window did not answer every ping within $PING_LIMIT ms"
 

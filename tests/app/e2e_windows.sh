@@ -13,34 +13,7 @@ MODE=$1
 PROGRAM=$(realpath "$2")
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
-WORK=$(mktemp -d)
-PID=""
-WM_PID=""
-cleanup() {
-    [ -n "$PID" ] && kill "$PID" 2>/dev/null || true
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Bounded polling until a command succeeds (at most 20 s).
-wait_until() {
-    for _ in $(seq 200); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-# The id of the first visible window whose name matches, waiting at most 20 s.
-wait_window() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
-}
+source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
 window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 window_pos() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
@@ -65,7 +38,13 @@ drag_caption() {
     local wid=$1 x0 y0 slack=0
     [ "$MODE" = --wm ] && slack=4
     read -r x0 y0 < <(window_pos "$wid")
-    xdotool mousemove --sync $((x0 + 150)) $((y0 + 12))
+    # `mousemove --sync` waits for the pointer to move, which it never does
+    # when it is there already (as after a drag that the window followed).
+    local px py
+    read -r px py < <(xdotool getmouselocation | sed -n 's/x:\([0-9-]*\) y:\([0-9-]*\).*/\1 \2/p')
+    if [ "$px $py" != "$((x0 + 150)) $((y0 + 12))" ]; then
+        xdotool mousemove --sync $((x0 + 150)) $((y0 + 12))
+    fi
     xdotool mousedown 1
     for step in 1 2 3 4 5; do
         xdotool mousemove --sync $((x0 + 150 + step * 2)) $((y0 + 12 + step * 2))
@@ -88,16 +67,13 @@ drag_caption() {
 }
 
 if [ "$MODE" = --wm ]; then
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    WM_PID=$!
-    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-    wait_until wm_ready || fail "openbox did not start"
+    start_window_manager
 fi
 
 cd "$WORK"
 "$PROGRAM" >"$WORK/program.log" 2>&1 &
 PID=$!
-MAIN=$(wait_window '^Quorvel Marlune v1.10$')
+MAIN=$(wait_window '^Quorvel Marlune v1.10$' --onlyvisible)
 [ -n "$MAIN" ] || fail "the main window did not appear"
 
 if [ "$MODE" = --wm ]; then
@@ -116,7 +92,7 @@ fi
 for round in 1 2; do
     # "关于" at (424, 288) on the panel, which starts at (1, 0).
     xdotool mousemove --window "$MAIN" 465 301 click 1
-    ABOUT=$(wait_window '^About$')
+    ABOUT=$(wait_window '^About$' --onlyvisible)
     [ -n "$ABOUT" ] || fail "About did not appear"
     if [ "$MODE" = --wm ]; then
         [ "$(transient_for "$ABOUT")" = "$MAIN" ] ||
@@ -139,7 +115,7 @@ done
 
 # "对文本大小进行详细设置" at (305, 224).
 xdotool mousemove --window "$MAIN" 382 237 click 1
-SIZES=$(wait_window '^对文本大小进行详细设置$')
+SIZES=$(wait_window '^对文本大小进行详细设置$' --onlyvisible)
 [ -n "$SIZES" ] || fail "the text-size dialog did not appear"
 if [ "$MODE" = --wm ]; then
     [ "$(transient_for "$SIZES")" = "$MAIN" ] ||
