@@ -38,7 +38,7 @@ public:
         while (TakeItem(index)) {
             const RunItem &item = FItems[index];
             if (FRules.Control)
-                FRules.Control->StartItem(static_cast<int>(index), item.Job.TextPath);
+                FRules.Control->StartItem(item.Job.TextPath);
             const auto waitTurn = [&] { return WaitTurn(index); };
             HandOver(index,
                      item.Failed ? *item.Failed : RunPageJob(item.Job, FRules, buffers, waitTurn));

@@ -164,7 +164,7 @@ void ConvertFiles(const ItemList &items, const ConversionOptions &options, Messa
             return ReportCancelled(*control, sink);
         const std::string textPath = items.Item(i);
         if (control) // Run control
-            control->StartItem(i, textPath);
+            control->StartItem(textPath);
         guard.NoteItem(textPath);
         if (const auto failure = ConvertFile(textPath, options, guard, folder, buffers, control)) {
             if (failure->Message == kCancelled) // Run control

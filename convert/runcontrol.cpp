@@ -28,13 +28,12 @@ void RunControl::StartRun(int itemCount, std::uint64_t batchSize)
     FBatchSize.store(batchSize, std::memory_order_relaxed);
 }
 
-void RunControl::StartItem(int index, const std::string &path)
+void RunControl::StartItem(const std::string &path)
 {
     {
         std::lock_guard lock(FPathLock);
         FCurrentPath = path;
     }
-    FItemsDone.store(index, std::memory_order_relaxed);
     FTextRead.store(0, std::memory_order_relaxed);
     FTextSize.store(0, std::memory_order_relaxed);
 }

@@ -43,7 +43,9 @@ public:
 
     // Called by the run.
     void StartRun(int itemCount, std::uint64_t batchSize);
-    void StartItem(int index, const std::string &path);
+    // A text is taken up. Items count as done only by ItemDone(), so that
+    // workers taking items side by side keep the count right.
+    void StartItem(const std::string &path);
     void SetTextSize(std::uint64_t size) noexcept
     {
         FTextSize.store(size, std::memory_order_relaxed);

@@ -124,6 +124,39 @@ TEST(Txt2htmProgress, InterruptDiscardsTheCurrentPageAndExits130)
               (std::set<std::string>{"a.txt", "a.htm", "big.txt", "big.htm", "c.txt"}));
 }
 
+// Waits until `path` exists, for at most 20 s.
+bool WaitForFile(const std::string &path)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!Exists(path)) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        ::poll(nullptr, 0, 5);
+    }
+    return true;
+}
+
+// With two workers, items are counted as they are done, not as they are
+// taken: an interrupt during the last text, taken while earlier pages still
+// waited for their turn, is still reported as a cancel.
+TEST(Txt2htmProgress, InterruptInParallelCountsThePagesInPlace)
+{
+    TempDir dir;
+    WriteFile(dir.Path("m0.txt"), std::string(512 * 1024, 'm')); // 8 chunks
+    WriteFile(dir.Path("s1.txt"), "one\n");
+    WriteFile(dir.Path("s2.txt"), "two\n");
+    WriteFile(dir.Path("big3.txt"), kBigText);
+    WriteFile(dir.Path("big3.htm"), kOldPage);
+    RunningTool tool(dir, {"-j2", "m0.txt", "s1.txt", "s2.txt", "big3.txt"}, "50000");
+    ASSERT_TRUE(WaitForFile(dir.Path("s2.htm")));
+    tool.Signal(SIGINT);
+    EXPECT_EQ(tool.Wait(), 130);
+    EXPECT_EQ(tool.Err, "txt2htm: 转换已取消: 已写入 3 个htm文件\n");
+    EXPECT_EQ(ReadFile(dir.Path("big3.htm")), kOldPage);
+    EXPECT_EQ(Listing(dir), (std::set<std::string>{"m0.txt", "m0.htm", "s1.txt", "s1.htm", "s2.txt",
+                                                   "s2.htm", "big3.txt", "big3.htm"}));
+}
+
 TEST(Txt2htmProgress, InterruptBeforeAnyPageLeavesNoPage)
 {
     TempDir dir;
