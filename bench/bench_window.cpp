@@ -1,6 +1,6 @@
 // The window's batch run against txt2htm's on the same batch, side by side:
-// one large text and 2,000 small ones, each timed by the wall clock, the two
-// taking turns in every round. The window's run goes through the convert
+// one large text and 2,000 small ones, writing new pages and replacing them,
+// each timed by the wall clock, the two taking turns in every round. The window's run goes through the convert
 // button's handler (worker thread, messages on the window's thread); its
 // completion message is closed as soon as it shows.
 // Usage: bench_window [SIZE_MIB]   (QT_QPA_PLATFORM=offscreen needs no display)
