@@ -24,10 +24,7 @@ export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 printf 'First\n' >"$WORK/a.txt"
 printf 'Second\n' >"$WORK/b.txt"
 cd "$WORK"
-"$PROGRAM" a.txt b.txt >"$WORK/program.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window '^Quorvel Marlune v1.10$')
-[ -n "$MAIN" ] || fail "the main window did not appear"
+start_program a.txt b.txt
 
 # "转换为htm文件" at (303, 168), 89 x 27, on the panel at (1, 0).
 xdotool mousemove --window "$MAIN" 348 181 click 1
@@ -37,7 +34,7 @@ for page in a b; do
     [ -f "$WORK/$page.htm" ] || fail "no page $page.htm: $page.txt was not in the list"
 done
 xdotool key --window "$MSG" Return
-wait_until bash -c "! xdotool search --name '^提示$' >/dev/null 2>&1" || true
+wait_until window_gone '^提示$' || true
 kill "$PID"
 wait "$PID" 2>/dev/null || true
 PID=""

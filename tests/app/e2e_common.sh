@@ -41,3 +41,31 @@ start_window_manager() {
     wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     wait_until wm_ready || fail "openbox did not start"
 }
+
+# True once no window of that name is there; further arguments go to
+# `xdotool search` (--onlyvisible: none is shown).
+window_gone() { ! xdotool search "${@:2}" --name "$1" >/dev/null 2>&1; }
+
+# Starts $PROGRAM with the arguments in the current folder and waits for its
+# main window: sets $PID and $MAIN.
+start_program() {
+    "$PROGRAM" "$@" >"$WORK/program.log" 2>&1 &
+    PID=$!
+    MAIN=$(wait_window '^Quorvel Marlune v1.10$' --onlyvisible)
+    [ -n "$MAIN" ] || fail "the main window did not appear"
+}
+
+# "选取txt文件" (the panel at (1, 0) in the window, the button at (58, 168),
+# 80 x 27), then the quoted names typed into the open dialog's file-name
+# field, which has the focus.
+choose_texts() {
+    xdotool mousemove --window "$MAIN" 99 181 click 1
+    OPEN=$(wait_window '^打开$')
+    [ -n "$OPEN" ] || fail "the open dialog did not appear"
+    # Keys go to the window under the pointer.
+    xdotool mousemove --window "$OPEN" 200 200
+    xdotool windowfocus --sync "$OPEN" 2>/dev/null || true
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    wait_until window_gone '^打开$' || fail "the open dialog did not close"
+}

@@ -19,7 +19,6 @@ source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 # The run may take a while: waits last up to 60 s.
 WAIT_SECONDS=60
 
-window_gone() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 
 start_window_manager
 
@@ -33,20 +32,9 @@ TOOL_SECONDS=$(echo "$(date +%s.%N) - $START" | bc)
 printf 'old page\r\n' >"$WORK/texts/big.htm"
 
 cd "$WORK/texts"
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window '^Quorvel Marlune v1.10$')
-[ -n "$MAIN" ] || fail "the main window did not appear"
+start_program
 
-# "选取txt文件", then the text's path in the open dialog.
-xdotool mousemove --window "$MAIN" 99 181 click 1
-OPEN=$(wait_window '^打开$')
-[ -n "$OPEN" ] || fail "the open dialog did not appear"
-xdotool mousemove --window "$OPEN" 200 200
-xdotool windowfocus --sync "$OPEN" 2>/dev/null || true
-xdotool type --delay 20 "\"$WORK/texts/big.txt\""
-xdotool key Return
-wait_until window_gone '^打开$' || fail "the open dialog did not close"
+choose_texts "\"$WORK/texts/big.txt\""
 
 "$XPROBE" ping "$MAIN" "$PING_LIMIT" "$WORK/stop-pinging" >"$WORK/ping.log" 2>&1 &
 PINGER=$!

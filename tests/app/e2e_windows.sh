@@ -15,7 +15,6 @@ export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
 source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
-window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 window_pos() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
 at_pos() { [ "$(window_pos "$1")" = "$2 $3" ]; }
 focused_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
@@ -71,10 +70,7 @@ if [ "$MODE" = --wm ]; then
 fi
 
 cd "$WORK"
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window '^Quorvel Marlune v1.10$' --onlyvisible)
-[ -n "$MAIN" ] || fail "the main window did not appear"
+start_program
 
 if [ "$MODE" = --wm ]; then
     # A frameless window may list a desktop's override type before it.
@@ -105,7 +101,7 @@ for round in 1 2; do
     # Its one "OK" button stands at the bottom right.
     eval "$(xdotool getwindowgeometry --shell "$ABOUT")"
     xdotool mousemove --sync $((X + WIDTH - 60)) $((Y + HEIGHT - 33)) click 1
-    wait_until window_gone '^About$' || fail "About did not close"
+    wait_until window_gone '^About$' --onlyvisible || fail "About did not close"
     if [ "$MODE" = --nowm ]; then
         wait_until focused_is "$MAIN" ||
             fail "after About closed the focus is on $(xdotool getwindowfocus), not the main window $MAIN"
@@ -125,14 +121,14 @@ fi
 drag_caption "$SIZES" "text-size dialog"
 eval "$(xdotool getwindowgeometry --shell "$SIZES")"
 xdotool mousemove --sync $((X + WIDTH - 10)) $((Y + 11)) click 1
-wait_until window_gone '^对文本大小进行详细设置$' || fail "the text-size dialog did not close"
+wait_until window_gone '^对文本大小进行详细设置$' --onlyvisible || fail "the text-size dialog did not close"
 if [ "$MODE" = --nowm ]; then
     wait_until focused_is "$MAIN" || fail "after the text-size dialog the focus is not on the main window"
 fi
 
 eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 xdotool mousemove --sync $((X + WIDTH - 11)) $((Y + 11)) click 1
-wait_until window_gone '^Quorvel Marlune v1.10$' || fail "the close button did not close the window"
+wait_until window_gone '^Quorvel Marlune v1.10$' --onlyvisible || fail "the close button did not close the window"
 for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 wait "$PID" || fail "the program exited with $?"
 PID=""

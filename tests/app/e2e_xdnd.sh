@@ -15,10 +15,7 @@ source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 printf 'First\n' >"$WORK/a.txt"
 printf 'Second\n' >"$WORK/b.txt"
 cd "$WORK"
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-PID=$!
-MAIN=$(wait_window '^Quorvel Marlune v1.10$')
-[ -n "$MAIN" ] || fail "the main window did not appear"
+start_program
 eval "$(xdotool getwindowgeometry --shell "$MAIN")"
 # Inside the list: the panel at (1, 0), the list at (22, 44), 674 x 109.
 DROP_X=$((X + 1 + 22 + 200)) DROP_Y=$((Y + 44 + 40))

@@ -13,7 +13,6 @@ export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 
 source "$(dirname "$(realpath "$0")")/e2e_common.sh"
 
-window_gone() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 window_pos() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
 
 mkdir -p "$WORK/texts" "$WORK/expected"
@@ -23,22 +22,9 @@ cp "$WORK/texts/"*.txt "$WORK/expected/"
 "$TXT2HTM" "$WORK/expected/a.txt" "$WORK/expected/b.txt"
 
 cd "$WORK/texts"
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-PID=$!
+start_program
 
-MAIN=$(wait_window '^Quorvel Marlune v1.10$')
-[ -n "$MAIN" ] || fail "the main window did not appear"
-
-# "选取txt文件": panel at (1, 0) in the window, button at (58, 168), 80 x 27.
-xdotool mousemove --window "$MAIN" 99 181 click 1
-OPEN=$(wait_window '^打开$')
-[ -n "$OPEN" ] || fail "the open dialog did not appear"
-# The file-name field has the focus; keys go to the window under the pointer.
-xdotool mousemove --window "$OPEN" 200 200
-xdotool windowfocus --sync "$OPEN" 2>/dev/null || true
-xdotool type --delay 20 "\"$WORK/texts/a.txt\" \"$WORK/texts/b.txt\""
-xdotool key Return
-wait_until window_gone '^打开$' || fail "the open dialog did not close"
+choose_texts "\"$WORK/texts/a.txt\" \"$WORK/texts/b.txt\""
 
 # "转换为htm文件" at (303, 168), 89 x 27.
 xdotool mousemove --window "$MAIN" 348 181 click 1
