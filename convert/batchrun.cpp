@@ -1,5 +1,6 @@
 #include "batchrun.h"
 
+#include "descriptor.h"
 #include "enginetexts.h"
 #include "pagefile.h"
 #include "pagefilename.h"
@@ -28,37 +29,6 @@ struct Failure
     const char *Message;
     std::string Path;
 };
-
-// Closes a descriptor when it goes out of scope.
-class FdCloser
-{
-public:
-    explicit FdCloser(int fd) : FFd(fd) {}
-    ~FdCloser()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-    }
-    FdCloser(const FdCloser &) = delete;
-    FdCloser &operator=(const FdCloser &) = delete;
-
-private:
-    int FFd;
-};
-
-// Opens a text for reading; only a regular file will do. O_NONBLOCK keeps a
-// FIFO from blocking the open before it is turned away.
-int OpenText(const std::string &path, struct stat &st)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
 
 // The buffers of a run, shared by its items.
 struct Buffers
@@ -105,10 +75,11 @@ std::optional<Failure> ConvertFile(const std::string &textPath, const Conversion
                                    RunControl *control)
 {
     struct stat textStatus;
-    const int textFd = OpenText(textPath, textStatus);
+    int error = 0;
+    const Descriptor textFile(OpenTextFile(textPath, textStatus, error));
+    const int textFd = textFile.Get();
     if (textFd < 0)
         return Failure{kCannotOpenText, textPath};
-    FdCloser closeText(textFd);
     if (control) // Run control
         control->SetTextSize(textStatus.st_size);
 

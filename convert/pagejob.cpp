@@ -1,5 +1,6 @@
 #include "pagejob.h"
 
+#include "descriptor.h"
 #include "pagefile.h"
 #include "pagefolder.h"
 #include "pageguard.h"
@@ -27,24 +28,6 @@ public:
 namespace {
 
 constexpr char kStandardStream[] = "-";
-
-// Closes a descriptor when it goes out of scope (standard input excepted).
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : FFd(fd) {}
-    ~Descriptor()
-    {
-        if (FFd > 2)
-            ::close(FFd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
 
 JobResult Failure(const char *message, const std::string &path, int error)
 {
@@ -108,23 +91,6 @@ int OpenStandardInput(JobBuffers &buffers, int &error)
         error = errno;
         if (fd >= 0)
             ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// Opens a text for reading; only a regular file will do. O_NONBLOCK keeps a
-// FIFO from blocking the open before it is turned away.
-int OpenText(const std::string &path, struct stat &st, int &error)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-        ::close(fd);
         return -1;
     }
     return fd;
@@ -266,7 +232,7 @@ JobResult RunPageJob(const PageJob &job, const JobRules &rules, JobBuffers &buff
     };
     const bool fromInput = job.TextPath == kStandardStream;
     const Descriptor textFd(fromInput ? OpenStandardInput(buffers, error)
-                                      : OpenText(job.TextPath, text, error));
+                                      : OpenTextFile(job.TextPath, text, error));
     if (textFd.Get() < 0)
         return Failure(kCannotOpenText, job.TextPath, error);
     if (rules.Control && !fromInput)

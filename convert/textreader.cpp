@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -141,4 +142,20 @@ bool TextReader::ChangedSince(const struct stat &opened, const std::string &path
         !SameTime(now.st_mtim, opened.st_mtim))
         return true;
     return ::stat(path.c_str(), &now) != 0 || !SameFile(now, opened);
+}
+
+// O_NONBLOCK keeps a FIFO from blocking the open before it is turned away.
+int OpenTextFile(const std::string &path, struct stat &st, int &error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }

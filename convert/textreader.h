@@ -9,6 +9,10 @@
 
 class RunControl;
 
+// Opens a text for reading; only a regular file will do, whose status is put
+// in `st`. -1 with `error` set if it cannot be opened or is something else.
+int OpenTextFile(const std::string &path, struct stat &st, int &error);
+
 // Reads a text file the way the page format expects: every CR byte is dropped,
 // the first SUB byte ends the input, and the reading can start over from the
 // first byte. Bytes come in chunks for fast scanning; a failed read or seek
