@@ -289,15 +289,21 @@ private:
                 Apply(*option, shown, {});
             return;
         }
-        std::optional<std::string_view> value;
-        if (equals != std::string_view::npos)
-            value = body.substr(equals + 1);
-        else
-            value = NextArgument();
+        ApplyValue(*option, shown,
+                   equals != std::string_view::npos ? std::optional(body.substr(equals + 1))
+                                                    : std::nullopt);
+    }
+
+    // Applies an option that takes a value: `given` in the same argument, or
+    // else the next argument.
+    void ApplyValue(const OptionSpec &option, const std::string &shown,
+                    std::optional<std::string_view> given)
+    {
+        const std::optional<std::string_view> value = given ? given : NextArgument();
         if (!value)
-            Fail(shown + " wants " + std::string(option->Value));
+            Fail(shown + " wants " + std::string(option.Value));
         else
-            Apply(*option, shown, *value);
+            Apply(option, shown, *value);
     }
 
     // "-rv", "-j2", "-j 2", "-oDIR", "-o DIR".
@@ -314,15 +320,9 @@ private:
                 Apply(*option, shown, {});
                 continue;
             }
-            std::optional<std::string_view> value;
-            if (i + 1 < letters.size())
-                value = letters.substr(i + 1);
-            else
-                value = NextArgument();
-            if (!value)
-                Fail(shown + " wants " + std::string(option->Value));
-            else
-                Apply(*option, shown, *value);
+            ApplyValue(*option, shown,
+                       i + 1 < letters.size() ? std::optional(letters.substr(i + 1))
+                                              : std::nullopt);
             return;
         }
     }
